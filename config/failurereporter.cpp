@@ -1,0 +1,31 @@
+#include "config/failurereporter.h"
+
+#include <utility>
+
+namespace zv {
+
+LoadFailureReporter::LoadFailureReporter(ShowMessage show, int limit)
+    : m_show(std::move(show)), m_limit(limit)
+{
+}
+
+void LoadFailureReporter::report(const QString &description)
+{
+    if (m_shown < m_limit) {
+        ++m_shown;
+        m_show(description);
+    } else {
+        ++m_heldBack;
+    }
+}
+
+void LoadFailureReporter::finish()
+{
+    if (m_heldBack == 0)
+        return;
+    m_show(QStringLiteral("%1 further values could not be loaded; their messages are not shown.")
+               .arg(m_heldBack));
+    m_heldBack = 0;
+}
+
+} // namespace zv

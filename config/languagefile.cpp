@@ -1,0 +1,148 @@
+#include "config/languagefile.h"
+
+#include "config/conversions.h"
+#include "config/profilereader.h"
+
+#include <cmath>
+
+namespace zv {
+
+namespace {
+
+class LanguageReader
+{
+public:
+    LanguageReader(const QString &file, FailureReporter &failures)
+        : m_file(file), m_failures(failures)
+    {
+    }
+
+    QString text(const char *section, const QString &key, const QString &defaultValue) const
+    {
+        return ReadIniValue(QLatin1String(section), key, defaultValue, m_file);
+    }
+
+    QString text(const char *section, const char *key, const char *defaultValue) const
+    {
+        return text(section, QLatin1String(key), QLatin1String(defaultValue));
+    }
+
+    std::int16_t count(const char *section, const char *defaultValue) const
+    {
+        const Result<std::int16_t> count = countFromText(text(section, "COUNT", defaultValue));
+        if (!count.ok()) {
+            m_failures.report(count.failure());
+            return 0;
+        }
+        return count.value();
+    }
+
+    // Entry n of a table from the key prefix followed by n; an index beyond
+    // the table is reported instead of read.
+    template <std::size_t N>
+    void fillTable(std::array<QString, N> &table, int n, const char *section, const char *prefix,
+                   const QString &defaultValue) const
+    {
+        if (!inBounds(n, N))
+            return;
+        table[std::size_t(n)] = text(section, numberedKey(prefix, n), defaultValue);
+    }
+
+    bool inBounds(long long index, std::size_t size) const
+    {
+        if (index >= 0 && index < (long long)size)
+            return true;
+        m_failures.report(failure::SubscriptOutOfRange);
+        return false;
+    }
+
+    void report(const QString &description) const { m_failures.report(description); }
+
+    static QString numberedKey(const char *prefix, int n)
+    {
+        return QLatin1String(prefix) + QString::number(n);
+    }
+
+private:
+    const QString &m_file;
+    FailureReporter &m_failures;
+};
+
+bool isRowBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+QStringView trimmedRow(QStringView s)
+{
+    while (!s.isEmpty() && isRowBlank(s.front()))
+        s = s.sliced(1);
+    while (!s.isEmpty() && isRowBlank(s.back()))
+        s.chop(1);
+    return s;
+}
+
+// Stores the numbers of engine e's row from position e * QuestionCount on.
+void loadMatrixRow(const LanguageReader &reader, LanguageTables &tables, int e)
+{
+    const QString stored = reader.text("MATRIX", LanguageReader::numberedKey("S", e), QString());
+    QStringView row = trimmedRow(stored);
+    for (long long k = 0; !row.isEmpty(); ++k) {
+        QStringView piece;
+        if (const qsizetype comma = row.indexOf(u','); comma >= 0) {
+            piece = row.first(comma);
+            row = row.sliced(comma + 1);
+        } else {
+            piece = row;
+            row = QStringView();
+        }
+        const Result<double> number = wholeNumber(trimmedRow(piece));
+        if (!number.ok()) {
+            reader.report(number.failure());
+            continue;
+        }
+        const long long position = (long long)e * tables.QuestionCount + k;
+        if (reader.inBounds(position, tables.Matrix.size()))
+            tables.Matrix[std::size_t(position)] = std::floor(number.value()) / 2;
+    }
+}
+
+} // namespace
+
+LanguageFileContents LoadLanguage(const QString &languageFile, FailureReporter &failures)
+{
+    const LanguageReader read(languageFile, failures);
+    LanguageFileContents contents;
+    LanguageTables &t = contents.tables;
+
+    t.LanguageName = read.text("GENERAL", "LANGUAGE", "English");
+    t.EngineCount = read.count("SEARCHENGINES", "14");
+    t.QuestionCount = read.count("QUESTIONS", "9");
+    for (int n = 0; n < t.EngineCount; ++n)
+        read.fillTable(t.EngineName, n, "ENGINES", "ENGINE", QStringLiteral("???"));
+    for (int n = 0; n < t.EngineCount; ++n)
+        read.fillTable(t.EngineLink, n, "LINKS", "LINK", DefaultEngineLink);
+    for (int n = 0; n < t.QuestionCount; ++n) {
+        if (read.inBounds(n, t.QuestionWeight.size()))
+            t.QuestionWeight[std::size_t(n)] = 1.0;
+    }
+    for (int n = 0; n < t.QuestionCount; ++n) {
+        read.fillTable(t.QuestionText, n, "QUESTIONS", "Q", QStringLiteral("???"));
+        read.fillTable(t.YesText, n, "QUESTIONS", "Y", QStringLiteral("yes"));
+        read.fillTable(t.NoText, n, "QUESTIONS", "N", QStringLiteral("no"));
+    }
+    for (int e = 0; e < t.EngineCount; ++e)
+        loadMatrixRow(read, t, e);
+    t.Url1 = read.text("URL", QStringLiteral("URL1"), DefaultPortalAddress);
+    t.Url2 = read.text("URL", QStringLiteral("URL2"), DefaultPortalAddress);
+    t.ExplanationText = read.text("EXPLANATION", "TEXT", "nothing here..");
+    for (std::size_t i = 0; i < MenuEntryKeys.size(); ++i) {
+        const MenuEntryKey &entry = MenuEntryKeys[i];
+        contents.menuCaptions[i] = read.text("MENU", entry.key, entry.defaultCaption);
+    }
+    contents.welcomeText = read.text("STARTEND", "WELCOME", "Welcome");
+    t.FinishedText = read.text("STARTEND", "FINISHED", "Ready");
+    return contents;
+}
+
+} // namespace zv

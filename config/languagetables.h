@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+namespace zv {
+
+// The defaults of the two address keys: a page about search engines for an
+// engine without a link, and a search portal for the alternative addresses.
+inline const QString DefaultEngineLink = QStringLiteral("en.wikipedia.org/wiki/Search_engine");
+inline const QString DefaultPortalAddress = QStringLiteral("https://duckduckgo.com/");
+
+// One language version: everything the language file defines that the program
+// keeps for the whole run. Tables have fixed bounds; entries above the loaded
+// counts stay empty or 0.
+struct LanguageTables
+{
+    static constexpr int MaxEngines = 41;
+    static constexpr int MaxQuestions = 16;
+    static constexpr int MatrixSize = 601;
+
+    QString LanguageName;
+    std::int16_t EngineCount = 0;
+    std::int16_t QuestionCount = 0;
+    std::array<QString, MaxEngines> EngineName;
+    std::array<QString, MaxEngines> EngineLink;  // without scheme
+    std::array<QString, MaxQuestions> QuestionText;
+    std::array<QString, MaxQuestions> YesText;
+    std::array<QString, MaxQuestions> NoText;
+    std::array<double, MaxQuestions> QuestionWeight{};
+    // The value of engine e for question q stands at e * QuestionCount + q.
+    std::array<double, MatrixSize> Matrix{};
+    QString Url1;
+    QString Url2;
+    QString ExplanationText;
+    QString FinishedText;
+
+    // The counts the program works with: the file's counts limited to the
+    // tables, so a file beyond the bounds never leads outside them.
+    int engines() const;
+    int questions() const;
+
+    // Engine e's value for question q; 0 (neutral) where the position lies
+    // outside the matrix.
+    double matrixValue(int e, int q) const;
+};
+
+} // namespace zv

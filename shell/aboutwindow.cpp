@@ -1,0 +1,85 @@
+#include "shell/aboutwindow.h"
+
+#include "config/profilereader.h"
+#include "config/programinfo.h"
+#include "shell/controls.h"
+#include "shell/windowgeometry.h"
+#include "skin/pictures.h"
+#include "skin/skinapply.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace zv {
+
+QString NewLine()
+{
+    return QStringLiteral("\n\r");
+}
+
+QString frmAbout::versionLine()
+{
+    return QStringLiteral("Version %1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision);
+}
+
+QString frmAbout::creditsText()
+{
+    return QStringLiteral("Zorvane was conceived and built by the Zorvane project.") + NewLine()
+           + NewLine() + QStringLiteral(" Copyright (C) 2026 the Zorvane project.");
+}
+
+QString frmAbout::noticeText()
+{
+    return QStringLiteral("Zorvane is freeware: use it and pass it on free of charge. "
+                          "It comes with no warranty of any kind.");
+}
+
+frmAbout::frmAbout(const SkinSettings &skin, const QString &programDir,
+                   const QString &languageFile, const QString &skinFile, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setFixedSize(twipsSize(7140, 5055));
+    // Opens at its designed place on the screen, not centred over the owner.
+    const QPoint screenOrigin = screen() ? screen()->geometry().topLeft() : QPoint();
+    setGeometry(QRect(screenOrigin + QPoint(px(2340), px(1935)), twipsSize(7140, 5055)));
+
+    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setGeometry(twipsRect(6105, 120, 900, 345));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);  // Esc rejects, closing too
+
+    auto *picIcon = new QLabel(this);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setGeometry(twipsRect(240, 240, 540, 540));
+    picIcon->setAlignment(Qt::AlignCenter);
+    QPixmap icon = loadPicture(programDir + QStringLiteral("/zvabout.ico"));
+    if (icon.isNull() && parent)  // the built-in picture: the program's own icon
+        icon = parent->windowIcon().pixmap(32, 32);
+    picIcon->setPixmap(icon);
+
+    setWindowTitle(QStringLiteral("About ") + ProgramTitle);
+    applySkinColors(this, skin.FormForeColor, skin.FormBackColor);
+
+    placePlainLabel(this, "lblVersion", twipsRect(1050, 600, 4665, 300))->setText(versionLine());
+    placePlainLabel(this, "lblTitle", twipsRect(1050, 240, 4665, 300))->setText(ProgramTitle);
+    placePlainLabel(this, "lblDescription", twipsRect(240, 960, 6765, 990))->setText(creditsText());
+    placePlainLabel(this, "lblDisclaimer", twipsRect(240, 3930, 6765, 990))->setText(noticeText());
+    const QString unknown = QStringLiteral("?");
+    placePlainLabel(this, "lblSkin", twipsRect(240, 2940, 6765, 990))
+        ->setText(ReadIniValue(QStringLiteral("ABOUT"), QStringLiteral("COPYRIGHT"), unknown,
+                               skinFile));
+    placePlainLabel(this, "lblLanguage", twipsRect(240, 1950, 6765, 990))
+        ->setText(ReadIniValue(QStringLiteral("ABOUT"), QStringLiteral("LANGUAGE"), unknown,
+                               languageFile));
+    for (QLabel *label : findChildren<QLabel *>()) {
+        if (label != picIcon)
+            applySkinColors(label, skin.TextForeColor, skin.TextBackColor);
+    }
+    ok->setFocus();
+}
+
+} // namespace zv

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "skin/skinsettings.h"
+
+#include <QDialog>
+
+namespace zv {
+
+// Line feed then carriage return, in that order, as the credits text of the
+// About window has always separated its parts.
+QString NewLine();
+
+// The About window: title, version, credits, the credit lines of the current
+// language file and skin file (read anew at every showing) and a notice.
+class frmAbout : public QDialog
+{
+    Q_OBJECT
+
+public:
+    frmAbout(const SkinSettings &skin, const QString &programDir, const QString &languageFile,
+             const QString &skinFile, QWidget *parent = nullptr);
+
+    static QString versionLine();
+    static QString creditsText();
+    static QString noticeText();
+};
+
+} // namespace zv

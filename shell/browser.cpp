@@ -1,0 +1,61 @@
+#include "shell/browser.h"
+
+#include <QDesktopServices>
+
+#include <utility>
+
+namespace zv {
+
+bool DesktopBrowserLauncher::launch(const QUrl &url)
+{
+    return QDesktopServices::openUrl(url);
+}
+
+QString engineAddress(const QString &engineLink)
+{
+    if (engineLink.startsWith(u"http://", Qt::CaseInsensitive)
+        || engineLink.startsWith(u"https://", Qt::CaseInsensitive)) {
+        return engineLink;
+    }
+    return QStringLiteral("http://") + engineLink;
+}
+
+std::optional<QUrl> webAddress(const QString &address)
+{
+    if (address.startsWith(u'-'))
+        return std::nullopt;
+    const QUrl url(address, QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || (scheme != u"http" && scheme != u"https") || url.host().isEmpty())
+        return std::nullopt;
+    return url;
+}
+
+Browser::Browser(BrowserLauncher &launcher, ShowMessage showMessage)
+    : m_launcher(launcher), m_showMessage(std::move(showMessage))
+{
+}
+
+void Browser::OpenInBrowser(const QString &address)
+{
+    const std::optional<QUrl> url = webAddress(address);
+    if (!url) {
+        m_showMessage(QStringLiteral("\"%1\" is not a web address, so it was not opened.")
+                          .arg(address));
+        return;
+    }
+    launch(*url, address);
+}
+
+void Browser::openLocalPage(const QString &path)
+{
+    launch(QUrl::fromLocalFile(path), path);
+}
+
+void Browser::launch(const QUrl &url, const QString &shown)
+{
+    if (!m_launcher.launch(url))
+        m_showMessage(QStringLiteral("No web browser could be started to show \"%1\".").arg(shown));
+}
+
+} // namespace zv

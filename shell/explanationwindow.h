@@ -1,0 +1,33 @@
+#pragma once
+
+#include "skin/skinsettings.h"
+
+#include <QDialog>
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace zv {
+
+// The explanation window: the language file's explanation text in a
+// read-only box, and a button that opens one of the two alternative
+// addresses. Made anew for every showing, so it always shows the current
+// skin and text.
+class frmExplanation : public QDialog
+{
+    Q_OBJECT
+
+public:
+    frmExplanation(const SkinSettings &skin, const QString &explanationText,
+                   QWidget *parent = nullptr);
+
+Q_SIGNALS:
+    // "Click Here" was pressed; the window stays open.
+    void clickHere();
+
+private:
+    QPlainTextEdit *m_txtExp = nullptr;
+    QPushButton *m_command1 = nullptr;
+};
+
+} // namespace zv

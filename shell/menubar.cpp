@@ -1,0 +1,60 @@
+#include "shell/menubar.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace zv {
+
+namespace {
+
+QMenu *addMenu(QMenuBar *menuBar, const char *name)
+{
+    QMenu *menu = menuBar->addMenu(QString());
+    menu->setObjectName(QLatin1String(name));
+    menu->menuAction()->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+void addEntry(QMenu *menu, const char *name, const std::function<void()> &command)
+{
+    QAction *action = menu->addAction(QString());
+    action->setObjectName(QLatin1String(name));
+    if (command)
+        QObject::connect(action, &QAction::triggered, menu, command);
+}
+
+} // namespace
+
+void buildMenuBar(QMenuBar *menuBar, const MenuCommands &commands)
+{
+    QMenu *file = addMenu(menuBar, "fmnuFile");
+    addEntry(file, "fmnuNew", commands.newWizard);
+    addEntry(file, "fmnuExit", commands.exit);
+    QMenu *truth = addMenu(menuBar, "fmnuTruth");
+    addEntry(truth, "fmnuTruth1", commands.explanation);
+    QMenu *money = addMenu(menuBar, "fmnuMoney");
+    addEntry(money, "fmnuMoney1", commands.randomAddress);
+    QMenu *help = addMenu(menuBar, "fmnuHelp");
+    addEntry(help, "fmnuContents", commands.helpContents);
+    addEntry(help, "fmnuOnline", nullptr);
+    addEntry(help, "fmnuAbout", commands.about);
+
+    std::array<QString, MenuEntryCount> captions;
+    for (std::size_t i = 0; i < MenuEntryKeys.size(); ++i)
+        captions[i] = QLatin1String(MenuEntryKeys[i].defaultCaption);
+    setMenuCaptions(menuBar, captions);
+}
+
+void setMenuCaptions(QMenuBar *menuBar, const std::array<QString, MenuEntryCount> &captions)
+{
+    for (std::size_t i = 0; i < MenuEntryKeys.size(); ++i) {
+        const QString name = QLatin1String(MenuEntryKeys[i].objectName);
+        // Menus and their entries are both actions; the menu's action carries
+        // the name too, so one search finds either.
+        for (QAction *action : menuBar->findChildren<QAction *>(name))
+            action->setText(captions[i]);
+    }
+}
+
+} // namespace zv

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+
+namespace zv {
+
+// Loads a picture file anew from disk; a null pixmap when the file is
+// missing or unreadable, so the caller can keep what it showed before.
+QPixmap loadPicture(const QString &path);
+
+// Loads every size an icon file holds; a null icon when there is none.
+QIcon loadIcon(const QString &path);
+
+} // namespace zv

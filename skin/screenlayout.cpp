@@ -1,0 +1,119 @@
+#include "skin/screenlayout.h"
+
+#include "config/profilereader.h"
+#include "skin/pictures.h"
+#include "skin/skinapply.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextDocument>
+
+namespace zv {
+
+namespace {
+
+QString tooltipText(const LayoutSources &sources, const char *key, const char *defaultValue)
+{
+    return ReadIniValue(QStringLiteral("TOOLTIP"), QLatin1String(key), QLatin1String(defaultValue),
+                        sources.languageFile);
+}
+
+QString picturePath(const LayoutSources &sources, const char *fileName)
+{
+    return sources.programDir + u'/' + QLatin1String(fileName);
+}
+
+// A picture box that takes the size of the picture it holds.
+void showPicture(QLabel *label, const QString &path)
+{
+    const QPixmap picture = loadPicture(path);
+    if (picture.isNull())
+        return;
+    label->setPixmap(picture);
+    label->resize(picture.deviceIndependentSize().toSize());
+}
+
+void showButtonPicture(QPushButton *button, const QString &path)
+{
+    const QIcon icon = loadIcon(path);
+    if (!icon.isNull())
+        button->setIcon(icon);
+}
+
+void applySkin(const MainWindowControls &c, const SkinSettings &skin)
+{
+    applySkinColors(c.form, skin.FormForeColor, skin.FormBackColor);
+    applySkinColors(c.lstEngines, skin.ListForeColor, skin.ListBackColor, Surface::Field);
+    applySkinFont(c.lstEngines, enginesFont(skin));
+    applySkinColors(c.lblStartText, skin.TextForeColor, skin.TextBackColor);
+    applySkinFont(c.lblStartText, textFont(skin));
+    applySkinColors(c.lblQuestion, skin.QuestionForeColor, skin.QuestionBackColor);
+    applySkinFont(c.lblQuestion, questionFont(skin));
+    for (QRadioButton *option : {c.optNo, c.optYEs}) {
+        applySkinColors(option, skin.AnswerForeColor, skin.AnswerBackColor);
+        applySkinFont(option, questionFont(skin));
+    }
+    applySkinColors(c.Frame1, skin.Frame1ForeColor, skin.Frame1BackColor);
+}
+
+struct LayoutSteps
+{
+    const char *tooltipKey;
+    const char *tooltipDefault;
+    const char *buttonPicture;
+    bool showStartText;
+};
+
+const LayoutSteps *stepsOf(std::int16_t iState)
+{
+    static const LayoutSteps steps[] = {
+        {"TIPSTART", "Start", "zvstart.ico", true},
+        {"TIPNEXT", "Next question", "zvnext.ico", false},
+        {"TIPLAUNCH", "Launch champion", "zvlaunch.ico", true},
+    };
+    return iState >= 0 && iState <= 2 ? &steps[iState] : nullptr;
+}
+
+} // namespace
+
+void setPlainToolTip(QWidget *widget, const QString &text)
+{
+    widget->setToolTip(Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text) : text);
+}
+
+void applyLayout(const MainWindowControls &c, std::int16_t iState, const LayoutSources &sources)
+{
+    const QString listTip =
+        tooltipText(sources, "SELIST", "Double Click on Search Engine to Launch it");
+    setPlainToolTip(c.lstEngines, listTip);
+    c.lstEngines->setAccessibleDescription(listTip);
+    applySkin(c, sources.skin);
+
+    if (const LayoutSteps *steps = stepsOf(iState)) {
+        const QString nextTip = tooltipText(sources, steps->tooltipKey, steps->tooltipDefault);
+        setPlainToolTip(c.cmdNext, nextTip);
+        c.cmdNext->setAccessibleName(nextTip);
+        if (iState == 0)
+            c.lblStartText->setText(StartText);
+        else if (iState == 2)
+            c.lblStartText->setText(sources.finishedText);
+        c.lblStartText->setVisible(steps->showStartText);
+        const bool asking = iState == 1;
+        for (QWidget *w : {static_cast<QWidget *>(c.lblQuestion),
+                           static_cast<QWidget *>(c.imgQuestion),
+                           static_cast<QWidget *>(c.optYEs), static_cast<QWidget *>(c.optNo)}) {
+            w->setVisible(asking);
+        }
+        if (iState == 0)
+            showPicture(c.imgHelp, picturePath(sources, "zvhelp.bmp"));
+        showButtonPicture(c.cmdNext, picturePath(sources, steps->buttonPicture));
+    }
+
+    const QIcon icon = loadIcon(picturePath(sources, "zv.ico"));
+    if (!icon.isNull())
+        c.window->setWindowIcon(icon);
+}
+
+} // namespace zv

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "skin/skinsettings.h"
+
+#include <QString>
+
+#include <cstdint>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace zv {
+
+// The main window's controls that the layouts show, hide and skin.
+struct MainWindowControls
+{
+    QWidget *window = nullptr;  // takes the icon
+    QWidget *form = nullptr;    // the client area, which takes the form's colours
+    QWidget *Frame1 = nullptr;
+    QListWidget *lstEngines = nullptr;
+    QLabel *imgHelp = nullptr;
+    QPushButton *cmdNext = nullptr;
+    QRadioButton *optNo = nullptr;
+    QRadioButton *optYEs = nullptr;
+    QLabel *imgQuestion = nullptr;
+    QLabel *lblQuestion = nullptr;
+    QLabel *lblStartText = nullptr;
+};
+
+// What the layouts read besides the controls.
+struct LayoutSources
+{
+    const SkinSettings &skin;  // as applied: see withDefaultsForUnread
+    QString languageFile;      // the tooltips are read from it at every change
+    QString finishedText;
+    QString programDir;        // where the pictures lie
+};
+
+// The fixed start text of layout 0.
+inline const QString StartText = QStringLiteral("Launch the best search engine");
+
+// Applies the skin, the list's tooltip and the window icon, then layout
+// iState: 0 start, 1 questions, 2 finished; other numbers only the common
+// steps. A missing or unreadable picture leaves the control's picture as it
+// was and the rest of the change goes on.
+void applyLayout(const MainWindowControls &controls, std::int16_t iState,
+                 const LayoutSources &sources);
+
+// Sets a text as a control's tooltip, shown as plain text even when it looks
+// like markup.
+void setPlainToolTip(QWidget *widget, const QString &text);
+
+} // namespace zv

@@ -1,0 +1,36 @@
+#include "skin/skinapply.h"
+
+#include "skin/skincolor.h"
+
+#include <QFont>
+#include <QPalette>
+#include <QWidget>
+
+namespace zv {
+
+void applySkinColors(QWidget *widget, const QString &foreText, const QString &backText,
+                     Surface surface)
+{
+    const bool field = surface == Surface::Field;
+    QPalette palette = widget->palette();
+    palette.setColor(field ? QPalette::Text : QPalette::WindowText,
+                     skinColor(foreText, ColorRole::Foreground));
+    palette.setColor(field ? QPalette::Base : QPalette::Window,
+                     skinColor(backText, ColorRole::Background));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(!field);
+}
+
+void applySkinFont(QWidget *widget, const FontGroup &group)
+{
+    QFont font = widget->font();
+    if (!group.name.isEmpty())
+        font.setFamilies({group.name});
+    if (group.size >= 1)
+        font.setPointSize(group.size);
+    font.setBold(group.bold);
+    font.setItalic(group.italic);
+    widget->setFont(font);
+}
+
+} // namespace zv

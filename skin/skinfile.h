@@ -1,0 +1,23 @@
+#pragma once
+
+#include "config/failurereporter.h"
+#include "skin/skinsettings.h"
+
+#include <QString>
+
+namespace zv {
+
+// The number of keys LoadSkin reads from the skin file.
+inline constexpr int SkinKeyCount = 31;
+
+// Reads the skin file key by key in a fixed order into `skin`, converting
+// font sizes and truth values as they are read. The first value that fails
+// to convert is reported and stops the load: that key and all later ones keep
+// what `skin` held. A missing file, section or key gives the key's default.
+void LoadSkin(SkinSettings &skin, const QString &skinFile, FailureReporter &failures);
+
+// The settings as the windows apply them: every key the load did not reach
+// takes its default, so no control gets an empty font name or a 0-point size.
+SkinSettings withDefaultsForUnread(const SkinSettings &skin);
+
+} // namespace zv

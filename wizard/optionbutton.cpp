@@ -1,0 +1,39 @@
+#include "wizard/optionbutton.h"
+
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace zv {
+
+void OptionButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+
+    QStyleOptionButton indicator = option;
+    indicator.rect = style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this);
+    indicator.rect.moveTop((height() - indicator.rect.height()) / 2);
+    painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, indicator);
+
+    const int gap = style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, &option, this);
+    const QRect textArea = rect().adjusted(indicator.rect.right() + 1 + gap, 0, 0, 0);
+    int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
+    if (!style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this))
+        flags |= Qt::TextHideMnemonic;
+    painter.drawItemText(textArea, flags, palette(), isEnabled(), text(), QPalette::WindowText);
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = fontMetrics().boundingRect(textArea, flags, text()).adjusted(-2, -1, 2, 1);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+}
+
+bool OptionButton::hitButton(const QPoint &pos) const
+{
+    return rect().contains(pos);
+}
+
+} // namespace zv

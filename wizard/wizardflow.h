@@ -1,0 +1,81 @@
+#pragma once
+
+#include "config/languagetables.h"
+#include "wizard/scoring.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <functional>
+
+namespace zv {
+
+// What the question flow needs of the main window.
+class WizardView
+{
+public:
+    virtual ~WizardView() = default;
+
+    // Applies layout 0 (start), 1 (questions) or 2 (finished) and remembers it.
+    virtual void SetLayout(std::int16_t iState) = 0;
+    // The layout number SetLayout applied last.
+    virtual std::int16_t layoutState() const = 0;
+    // Puts question iStep's text, picture and answer captions on screen.
+    virtual void Question(std::int16_t iStep) = 0;
+    // Rebuilds the engine list from Wizard::sortedResultLines().
+    virtual void WriteResults() = 0;
+    // Shows the Yes option selected again.
+    virtual void selectYes() = 0;
+};
+
+// The wizard's state machine: start, asking question CurrentQuestion, and
+// finished once CurrentQuestion reaches the number of questions.
+class Wizard
+{
+public:
+    static constexpr std::int16_t Yes = 1;
+    static constexpr std::int16_t No = -1;
+
+    // `openEngine` receives the link (without scheme) of the engine to open.
+    Wizard(const LanguageTables &tables, WizardView &view,
+           std::function<void(const QString &engineLink)> openEngine);
+
+    // Back to the start layout, the first question, the answer Yes and every
+    // engine at 100 percent in language-file order; rewrites the list.
+    void ResetWizard();
+
+    // The Next button: leaves the start layout, else applies the answer.
+    void nextPressed();
+
+    // Applies the chosen answer to the current question and moves on; once
+    // finished, opens the leading engine instead (nothing without engines).
+    void UpdateFilter();
+
+    // The Yes or No option was chosen (Yes or No above); only Next applies it.
+    void setAnswer(std::int16_t answer) { m_answer = answer; }
+
+    // File > New: ResetWizard, the Yes option selected again, question 0.
+    void restart();
+
+    // Sorts the engines and returns the list entries, leading engine first.
+    QStringList sortedResultLines();
+
+    // The engine shown at list row `row`, or -1 for a row outside the list.
+    int engineAtRow(int row) const;
+
+    std::int16_t CurrentQuestion() const { return m_currentQuestion; }
+    std::int16_t Answer() const { return m_answer; }
+    bool finished() const { return m_currentQuestion >= m_tables.questions(); }
+    const ScoreTables &scores() const { return m_scores; }
+
+private:
+    const LanguageTables &m_tables;
+    WizardView &m_view;
+    std::function<void(const QString &)> m_openEngine;
+    ScoreTables m_scores;
+    std::int16_t m_currentQuestion = 0;
+    std::int16_t m_answer = Yes;
+};
+
+} // namespace zv
