@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Writes `content` to `name` in `dir` and returns the file's path.
+inline QString writeTestFile(const QTemporaryDir &dir, const QString &name,
+                             const QByteArray &content)
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot write test file %s", qPrintable(path));
+    file.write(content);
+    return path;
+}
