@@ -1,0 +1,215 @@
+#include "shell/browser.h"
+#include "shell/randomsource.h"
+#include "testfiles.h"
+#include "wizard/mainwindow.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace zv;
+
+namespace {
+
+class RecordingLauncher : public BrowserLauncher
+{
+public:
+    bool launch(const QUrl &url) override
+    {
+        urls.append(url);
+        return true;
+    }
+    QList<QUrl> urls;
+};
+
+QStringList listTexts(const QListWidget *list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts.append(list->item(i)->text());
+    return texts;
+}
+
+const QByteArray ThreeEngines = "[GENERAL]\nLANGUAGE=Testish\n"
+                                "[SEARCHENGINES]\nCOUNT=3\n"
+                                "[ENGINES]\nENGINE0=Alpha\nENGINE1=Beta\nENGINE2=Gamma\n"
+                                "[LINKS]\nLINK0=alpha.example\nLINK1=beta.example\nLINK2=gamma.example\n"
+                                "[QUESTIONS]\nCOUNT=2\nQ0=First?\nY0=Y-one\nN0=N-one\n"
+                                "Q1=Second?\nY1=Y-two\nN1=N-two\n"
+                                "[MATRIX]\nS0=-2,0\nS1=0,2\nS2=2,-2\n"
+                                "[STARTEND]\nWELCOME=Hello\nFINISHED=All done\n";
+
+} // namespace
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void startsOnDefaultsWithoutFiles();
+    void startsWithBothFiles();
+    void wizardRunsThroughTheWindow();
+    void newRestartsAndSelectsYes();
+    void windowHasItsDesignedShape();
+    void failuresWhileLoadingAreShown();
+
+private:
+    frmZVS &start()
+    {
+        ProgramServices services;
+        services.programDir = m_dir->path();
+        services.launcher = &m_launcher;
+        services.showMessage = [this](const QString &text) { m_messages.append(text); };
+        services.random = &m_random;
+        services.clockSeed = [] { return 1u; };
+        services.quit = [] {};
+        services.showModal = [](QDialog &) {};
+        m_window = std::make_unique<frmZVS>(services);
+        m_window->Form_Load();
+        return *m_window;
+    }
+
+    template <typename T>
+    T *control(const char *name)
+    {
+        T *found = m_window->findChild<T *>(QLatin1String(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+
+    void clickNext() { QTest::mouseClick(control<QPushButton>("cmdNext"), Qt::LeftButton); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    RecordingLauncher m_launcher;
+    RandomSource m_random;
+    QStringList m_messages;
+    std::unique_ptr<frmZVS> m_window;
+};
+
+void MainWindowTest::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_launcher.urls.clear();
+    m_messages.clear();
+}
+
+void MainWindowTest::cleanup()
+{
+    m_window.reset();
+}
+
+void MainWindowTest::startsOnDefaultsWithoutFiles()
+{
+    frmZVS &w = start();
+    QCOMPARE(w.windowTitle(), u"Zorvane 1.0.7 English No Skin found"_qs);
+    QCOMPARE(listTexts(control<QListWidget>("lstEngines")), QStringList(14, u" 100% ???"_qs));
+    QCOMPARE(control<QLabel>("lblStartText")->text(), u"Launch the best search engine"_qs);
+    QCOMPARE(control<QLabel>("lblQuestion")->text(), u"???"_qs);
+    QCOMPARE(w.layoutState(), 0);
+    QVERIFY(m_messages.isEmpty());
+}
+
+void MainWindowTest::startsWithBothFiles()
+{
+    writeTestFile(*m_dir, u"zv.cfg"_qs, ThreeEngines);
+    writeTestFile(*m_dir, u"skin.cfg"_qs, "[GENERAL]\nNAME=Night Owl\n");
+    frmZVS &w = start();
+    QCOMPARE(w.windowTitle(), u"Zorvane 1.0.7 Testish Night Owl"_qs);
+    QCOMPARE(listTexts(control<QListWidget>("lstEngines")),
+             (QStringList{u" 100% Alpha"_qs, u" 100% Beta"_qs, u" 100% Gamma"_qs}));
+    QCOMPARE(control<QLabel>("lblStartText")->text(), u"Launch the best search engine"_qs);
+    QCOMPARE(control<QLabel>("lblQuestion")->text(), u"First?"_qs);
+    QCOMPARE(control<QRadioButton>("optYEs")->text(), u"Y-one"_qs);
+}
+
+void MainWindowTest::wizardRunsThroughTheWindow()
+{
+    writeTestFile(*m_dir, u"zv.cfg"_qs, ThreeEngines);
+    frmZVS &w = start();
+    auto *list = control<QListWidget>("lstEngines");
+    auto *question = control<QLabel>("lblQuestion");
+
+    clickNext();  // leaves the start
+    QCOMPARE(w.layoutState(), 1);
+    QVERIFY(question->isVisibleTo(&w));
+    QCOMPARE(listTexts(list).first(), u" 100% Alpha"_qs);
+
+    clickNext();  // Yes to the first question
+    QCOMPARE(question->text(), u"Second?"_qs);
+    QCOMPARE(control<QRadioButton>("optNo")->text(), u"N-two"_qs);
+    QCOMPARE(listTexts(list), (QStringList{u" 100% Gamma"_qs, u" 50% Beta"_qs, u" 0% Alpha"_qs}));
+
+    QTest::mouseClick(control<QRadioButton>("optNo"), Qt::LeftButton);
+    clickNext();  // No to the second: finished
+    QCOMPARE(w.layoutState(), 2);
+    QVERIFY(!question->isVisibleTo(&w));
+    QCOMPARE(control<QLabel>("lblStartText")->text(), u"All done"_qs);
+    QCOMPARE(listTexts(list), (QStringList{u" 100% Gamma"_qs, u" 25% Beta"_qs, u" 25% Alpha"_qs}));
+    QVERIFY(m_launcher.urls.isEmpty());
+
+    clickNext();  // launches the leader
+    QCOMPARE(m_launcher.urls, QList<QUrl>{QUrl(u"http://gamma.example"_qs)});
+}
+
+void MainWindowTest::newRestartsAndSelectsYes()
+{
+    writeTestFile(*m_dir, u"zv.cfg"_qs, ThreeEngines);
+    frmZVS &w = start();
+    clickNext();
+    QTest::mouseClick(control<QRadioButton>("optNo"), Qt::LeftButton);
+    clickNext();
+    QCOMPARE(w.wizard().Answer(), Wizard::No);
+
+    w.findChild<QAction *>(u"fmnuNew"_qs)->trigger();
+    QCOMPARE(w.layoutState(), 0);
+    QVERIFY(control<QRadioButton>("optYEs")->isChecked());
+    QCOMPARE(w.wizard().Answer(), Wizard::Yes);
+    QCOMPARE(control<QLabel>("lblQuestion")->text(), u"First?"_qs);
+    QCOMPARE(listTexts(control<QListWidget>("lstEngines")),
+             (QStringList{u" 100% Alpha"_qs, u" 100% Beta"_qs, u" 100% Gamma"_qs}));
+}
+
+void MainWindowTest::windowHasItsDesignedShape()
+{
+    frmZVS &w = start();
+    QCOMPARE(w.centralWidget()->size(), QSize(620, 408));
+    QCOMPARE(w.minimumSize(), w.maximumSize());
+    QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
+    const struct
+    {
+        const char *name;
+        QRect geometry;
+    } controls[] = {
+        {"Frame1", {4, 4, 417, 241}},         {"lstEngines", {428, 4, 189, 386}},
+        {"cmdNext", {356, 124, 41, 41}},      {"optNo", {52, 160, 293, 65}},
+        {"optYEs", {52, 92, 297, 65}},        {"lblQuestion", {48, 16, 349, 77}},
+        {"lblStartText", {4, 16, 345, 157}},
+    };
+    for (const auto &c : controls)
+        QCOMPARE(control<QWidget>(c.name)->geometry(), c.geometry);
+    QCOMPARE(control<QWidget>("imgHelp")->pos(), QPoint(4, 240));
+    // The icon-only button has a name a screen reader can speak.
+    QCOMPARE(control<QPushButton>("cmdNext")->accessibleName(), u"Start"_qs);
+    QStringList menus;
+    for (QAction *a : w.menuBar()->actions())
+        menus.append(a->text());
+    QCOMPARE(menus, (QStringList{u"&File"_qs, u"&Truth"_qs, u"&Money"_qs, u"&Help"_qs}));
+}
+
+void MainWindowTest::failuresWhileLoadingAreShown()
+{
+    writeTestFile(*m_dir, u"zv.cfg"_qs, "[SEARCHENGINES]\nCOUNT=2\n[MATRIX]\nS0=1,x\n");
+    writeTestFile(*m_dir, u"skin.cfg"_qs, "[FONT]\nQUESTION_FONTSZ=huge\n");
+    start();
+    QCOMPARE(m_messages, (QStringList{u"Type mismatch"_qs, u"Type mismatch"_qs}));
+    QCOMPARE(control<QListWidget>("lstEngines")->count(), 2);
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "test_mainwindow.moc"
