@@ -5,7 +5,12 @@
 #include <QFile>
 #include <QStringDecoder>
 
+#include <cerrno>
 #include <cstring>
+#include <optional>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace zv {
 
@@ -158,15 +163,45 @@ QString valueText(QByteArrayView value, Encoding encoding)
     return text;
 }
 
+// The whole file, or nothing when it cannot be read. Plain system calls: the
+// file is read at every lookup, so the few it takes matter.
+std::optional<QByteArray> readWholeFile(const QString &path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat info;
+    std::optional<QByteArray> content;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        // One byte more than the size, so a file that grew is still read whole.
+        QByteArray bytes(qsizetype(info.st_size) + 1, Qt::Uninitialized);
+        qsizetype used = 0;
+        ssize_t got = 0;
+        do {
+            if (used == bytes.size())
+                bytes.resize(bytes.size() * 2);
+            got = ::read(fd, bytes.data() + used, size_t(bytes.size() - used));
+            if (got > 0)
+                used += got;
+        } while (got > 0 || (got < 0 && errno == EINTR));
+        if (got == 0) {
+            bytes.truncate(used);
+            content = std::move(bytes);
+        }
+    }
+    ::close(fd);
+    return content;
+}
+
 } // namespace
 
 QString ReadIniValue(const QString &section, const QString &key, const QString &defaultValue,
                      const QString &file)
 {
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly))
+    std::optional<QByteArray> bytes = readWholeFile(file);
+    if (!bytes)
         return defaultValue;
-    const ProfileText text = loadText(f.readAll());
+    const ProfileText text = loadText(std::move(*bytes));
     const NameMatcher wantedSection(section, text.encoding);
     const NameMatcher wantedKey(key, text.encoding);
 
@@ -174,9 +209,14 @@ QString ReadIniValue(const QString &section, const QString &key, const QString &
     QByteArrayView line;
     bool inSection = false;
     while (lines.next(line)) {
-        line = trimmed(line);
-        if (line.isEmpty() || line.front() == ';')
+        // Most lines are keys of other sections: look no further than their
+        // first character unless they open a section.
+        qsizetype first = 0;
+        while (first < line.size() && isBlank(line[first]))
+            ++first;
+        if (first == line.size() || line[first] == ';' || (!inSection && line[first] != '['))
             continue;
+        line = trimmed(line.sliced(first));
         if (line.front() == '[' && line.contains(']')) {
             if (inSection)
                 return defaultValue;  // only the first section of the name counts

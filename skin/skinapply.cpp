@@ -18,6 +18,11 @@ void applySkinColors(QWidget *widget, const QString &foreText, const QString &ba
     palette.setColor(field ? QPalette::Base : QPalette::Window,
                      skinColor(backText, ColorRole::Background));
     widget->setPalette(palette);
+    if (!field) {
+        // Buttons would otherwise draw with their own roles, not the skin's.
+        widget->setBackgroundRole(QPalette::Window);
+        widget->setForegroundRole(QPalette::WindowText);
+    }
     widget->setAutoFillBackground(!field);
 }
 

@@ -1,0 +1,149 @@
+#include "benchfiles.h"
+
+#include "config/languagefile.h"
+#include "config/profilereader.h"
+#include "shell/browser.h"
+#include "shell/randomsource.h"
+#include "skin/skinfile.h"
+#include "wizard/mainwindow.h"
+
+#include <QApplication>
+#include <QPushButton>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class NoFailures : public zv::FailureReporter
+{
+public:
+    void report(const QString &) override {}
+};
+
+class NoBrowser : public zv::BrowserLauncher
+{
+public:
+    bool launch(const QUrl &) override { return true; }
+};
+
+void readIniValue(benchmark::State &state, const QByteArray &content)
+{
+    const QString file = writeBenchFile(QStringLiteral("read.cfg"), content);
+    const QString section = QStringLiteral("STARTEND");
+    const QString key = QStringLiteral("FINISHED");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(zv::ReadIniValue(section, key, QString(), file));
+    state.SetBytesProcessed(state.iterations() * content.size());
+}
+
+void BM_ReadIniValue_FullFile(benchmark::State &state)
+{
+    readIniValue(state, fullLanguageFile());
+}
+BENCHMARK(BM_ReadIniValue_FullFile);
+
+void BM_ReadIniValue_1MiB(benchmark::State &state)
+{
+    readIniValue(state, largeLanguageFile());
+}
+BENCHMARK(BM_ReadIniValue_1MiB);
+
+void loadLanguage(benchmark::State &state, const QByteArray &content)
+{
+    const QString file = writeBenchFile(QStringLiteral("zv-load.cfg"), content);
+    NoFailures failures;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(zv::LoadLanguage(file, failures));
+}
+
+void BM_LoadLanguage_41x16(benchmark::State &state)
+{
+    loadLanguage(state, fullLanguageFile());
+}
+BENCHMARK(BM_LoadLanguage_41x16)->Unit(benchmark::kMillisecond);
+
+void BM_LoadLanguage_1MiB(benchmark::State &state)
+{
+    loadLanguage(state, largeLanguageFile());
+}
+BENCHMARK(BM_LoadLanguage_1MiB)->Unit(benchmark::kMillisecond);
+
+void BM_LoadSkin(benchmark::State &state)
+{
+    const QString file = writeBenchFile(QStringLiteral("skin-load.cfg"), fullSkinFile());
+    NoFailures failures;
+    for (auto _ : state) {
+        zv::SkinSettings skin;
+        zv::LoadSkin(skin, file, failures);
+        benchmark::DoNotOptimize(skin);
+    }
+}
+BENCHMARK(BM_LoadSkin)->Unit(benchmark::kMicrosecond);
+
+// A started main window on the benchmark's full files.
+class StartedWindow
+{
+public:
+    StartedWindow()
+    {
+        writeBenchFile(QStringLiteral("zv.cfg"), fullLanguageFile());
+        writeBenchFile(QStringLiteral("skin.cfg"), fullSkinFile());
+        zv::ProgramServices services;
+        services.programDir = benchDir();
+        services.launcher = &m_browser;
+        services.showMessage = [](const QString &) {};
+        services.random = &m_random;
+        services.clockSeed = [] { return 0u; };
+        services.quit = [] {};
+        services.showModal = [](QDialog &) {};
+        window = std::make_unique<zv::frmZVS>(services);
+        window->Form_Load();
+        next = window->findChild<QPushButton *>(QStringLiteral("cmdNext"));
+    }
+
+    std::unique_ptr<zv::frmZVS> window;
+    QPushButton *next = nullptr;
+
+private:
+    NoBrowser m_browser;
+    zv::RandomSource m_random;
+};
+
+void BM_NextAnswer_41Engines(benchmark::State &state)
+{
+    StartedWindow started;
+    started.next->click();  // leaves the start layout
+    for (auto _ : state) {
+        if (started.window->wizard().finished()) {
+            state.PauseTiming();
+            started.window->findChild<QAction *>(QStringLiteral("fmnuNew"))->trigger();
+            started.next->click();
+            state.ResumeTiming();
+        }
+        started.next->click();
+    }
+}
+BENCHMARK(BM_NextAnswer_41Engines)->Unit(benchmark::kMicrosecond);
+
+void BM_SetLayout(benchmark::State &state)
+{
+    StartedWindow started;
+    std::int16_t layout = 0;
+    for (auto _ : state) {
+        started.window->SetLayout(layout);
+        layout = std::int16_t((layout + 1) % 3);
+    }
+}
+BENCHMARK(BM_SetLayout)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
