@@ -62,6 +62,8 @@ void frmZVS::createControls()
     setCentralWidget(m_form);
 
     m_imgHelp = place<QLabel>(m_form, "imgHelp", twipsRect(60, 3600, 6255, 2415));
+    m_imgHelp->setAccessibleName(QStringLiteral("How it works: answer the questions, "
+                                                "watch the ranking, open the winner"));
     m_frame1 = place<QFrame>(m_form, "Frame1", twipsRect(60, 60, 6255, 3615));
     static_cast<QFrame *>(m_frame1)->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     m_lstEngines = place<QListWidget>(m_form, "lstEngines", twipsRect(6420, 60, 2835, 5790));
@@ -138,6 +140,7 @@ void frmZVS::Form_Load()
                    + m_skin.SkinName);
     Question(0);
     WriteResults();
+    m_cmdNext->setFocus();  // Space starts the wizard and moves it on
 
     adjustSize();
     setFixedSize(size());
@@ -193,6 +196,7 @@ void frmZVS::Question(std::int16_t iStep)
         m_imgQuestion->setPixmap(picture);
         m_imgQuestion->resize(picture.deviceIndependentSize().toSize());
     }
+    m_imgQuestion->setAccessibleName(QStringLiteral("Question %1").arg(iStep + 1));
     m_lblQuestion->setText(m_tables.QuestionText[iStep]);
     applySkinColors(m_lblQuestion, m_appliedSkin.QuestionForeColor,
                     m_appliedSkin.QuestionBackColor);
