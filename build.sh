@@ -27,7 +27,7 @@ case "$what" in
         ;;
     test-sanitize)
         configure_and_build build-sanitize -DZV_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
-        ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+        ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
             QT_QPA_PLATFORM=offscreen ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
         ;;
     *)
