@@ -4,10 +4,22 @@
 
 namespace zv {
 
-QPixmap loadPicture(const QString &path)
+QPixmap loadPicture(const QString &path, qreal devicePixelRatio)
 {
     QImageReader reader(path);
-    return QPixmap::fromImage(reader.read());
+    QImage picture = reader.read();
+    if (picture.isNull() || devicePixelRatio <= 1.0)
+        return QPixmap::fromImage(picture);
+    const int wanted = qRound(picture.width() * devicePixelRatio);
+    for (int i = 1; i < reader.imageCount() && reader.jumpToImage(i); ++i) {
+        const QImage larger = reader.read();
+        if (!larger.isNull() && larger.width() == wanted) {
+            QPixmap sharp = QPixmap::fromImage(larger);
+            sharp.setDevicePixelRatio(qreal(larger.width()) / picture.width());
+            return sharp;
+        }
+    }
+    return QPixmap::fromImage(picture);
 }
 
 QIcon loadIcon(const QString &path)

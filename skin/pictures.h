@@ -7,8 +7,10 @@
 namespace zv {
 
 // Loads a picture file anew from disk; a null pixmap when the file is
-// missing or unreadable, so the caller can keep what it showed before.
-QPixmap loadPicture(const QString &path);
+// missing or unreadable, so the caller can keep what it showed before. The
+// picture keeps the size of the file's first image; where the file holds a
+// larger copy for screens of `devicePixelRatio`, that copy is used.
+QPixmap loadPicture(const QString &path, qreal devicePixelRatio = 1.0);
 
 // Loads every size an icon file holds; a null icon when there is none.
 QIcon loadIcon(const QString &path);

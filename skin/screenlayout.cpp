@@ -28,7 +28,7 @@ QString picturePath(const LayoutSources &sources, const char *fileName)
 // A picture box that takes the size of the picture it holds.
 void showPicture(QLabel *label, const QString &path)
 {
-    const QPixmap picture = loadPicture(path);
+    const QPixmap picture = loadPicture(path, label->devicePixelRatioF());
     if (picture.isNull())
         return;
     label->setPixmap(picture);

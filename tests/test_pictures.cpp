@@ -1,6 +1,8 @@
 // The generated pictures must lie beside the program, be readable by Qt's own
 // image plugins, have the size the widgets reserve for them and show a drawing.
 
+#include "skin/pictures.h"
+
 #include <QFile>
 #include <QImageReader>
 #include <QSet>
@@ -34,6 +36,24 @@ class TestPictures : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void sharpCopyForDenseScreens_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<QSize>("pixels");
+        QTest::newRow("ordinary screen") << 1.0 << QSize(32, 32);
+        QTest::newRow("double density") << 2.0 << QSize(64, 64);
+        QTest::newRow("no copy for 1.5") << 1.5 << QSize(32, 32);
+    }
+
+    void sharpCopyForDenseScreens()
+    {
+        QFETCH(qreal, ratio);
+        QFETCH(QSize, pixels);
+        const QPixmap picture = zv::loadPicture(programFile(QStringLiteral("quest3.ico")), ratio);
+        QCOMPARE(picture.size(), pixels);
+        QCOMPARE(picture.deviceIndependentSize().toSize(), QSize(32, 32));
+    }
+
     void picture_data()
     {
         QTest::addColumn<QString>("name");

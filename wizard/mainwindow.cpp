@@ -191,7 +191,8 @@ void frmZVS::Question(std::int16_t iStep)
     if (iStep < 0 || iStep >= LanguageTables::MaxQuestions)
         return;
     const QPixmap picture =
-        loadPicture(programFile(QStringLiteral("quest%1.ico").arg(iStep + 1)));
+        loadPicture(programFile(QStringLiteral("quest%1.ico").arg(iStep + 1)),
+                    m_imgQuestion->devicePixelRatioF());
     if (!picture.isNull()) {
         m_imgQuestion->setPixmap(picture);
         m_imgQuestion->resize(picture.deviceIndependentSize().toSize());
