@@ -11,6 +11,7 @@ packages=(
     fonts-liberation2 fontconfig
     xdg-utils desktop-file-utils appstream
     xvfb xauth dpkg-dev file
+    xdotool imagemagick
 )
 
 missing=()

@@ -1,0 +1,152 @@
+#!/usr/bin/env bash
+# Installs the built tree into a temporary prefix, as `cmake --install` does for
+# users and packagers, and checks that the result works as a desktop program.
+#
+#   test_install.sh MODE BUILD PROGRAM VERSION PROGRAMDIR BINDIR DATADIR APPID
+#
+# MODE files:  the installed tree is complete and consistent, and the command
+#              on the PATH starts on the offscreen platform and keeps running.
+# MODE window: under a private Xvfb, the installed program opens its window
+#              with the language and skin read from its installed folder.
+#              Exits 77 (skipped) when Xvfb or xdotool is missing.
+# PROGRAM is the build's program folder; the folders are relative to the prefix.
+set -euo pipefail
+
+mode=$1 build=$2 built_program=$3 version=$4
+programdir=$5 bindir=$6 datadir=$7 appid=$8
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+if [ "$mode" = window ] && ! { command -v Xvfb && command -v xdotool; } >/dev/null; then
+    echo "Xvfb or xdotool is not installed: skipped"
+    exit 77
+fi
+
+scratch=$(mktemp -d)
+children=()
+cleanup() {
+    # Newest first: the program goes before the X server it draws on.
+    local i pid
+    for ((i = ${#children[@]} - 1; i >= 0; i--)); do
+        pid=${children[i]}
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+prefix=$scratch/prefix
+cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install failed"
+program=$prefix/$programdir
+exe=$program/zorvane
+export XDG_RUNTIME_DIR=$scratch/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+# The value of KEY in [SECTION] of an INI-style file.
+ini_value() {  # file section key
+    awk -F= -v section="[$2]" -v key="$3" '
+        /^\[/ { inside = ($0 == section) }
+        inside && $1 == key { sub(/^[^=]*=/, ""); sub(/\r$/, ""); print; exit }' "$1"
+}
+
+# Starts the installed command the way the desktop entry does: by its name,
+# looked up on the PATH, from a working folder that holds none of its files.
+start_program() {  # extra environment assignments...
+    local command
+    command=$(ini_value "$prefix/$datadir/applications/zorvane.desktop" "Desktop Entry" Exec)
+    (cd "$scratch" && exec env PATH="$prefix/$bindir:/usr/bin:/bin" "$@" $command) &
+    children+=($!)
+}
+
+if [ "$mode" = files ]; then
+    # Everything the build put into the program folder, installed unchanged
+    # (the executable may differ: installing drops build-tree RPATHs).
+    [ -x "$exe" ] || fail "$exe is missing or not executable"
+    while IFS= read -r -d '' file; do
+        [ -f "$program/$file" ] || fail "$programdir/$file is not installed"
+        [ "$file" = zorvane ] || cmp -s "$built_program/$file" "$program/$file" \
+            || fail "$programdir/$file differs from the built file"
+    done < <(cd "$built_program" && find . -type f -printf '%P\0')
+    # ...and the build really produced what the program reads at start.
+    for file in zv.cfg skin.cfg zvs.html zv.ico quest1.ico zvhelp.bmp \
+                languages/en/zv.cfg skins/dark/skin.cfg; do
+        [ -s "$program/$file" ] || fail "$programdir/$file is missing or empty"
+    done
+    if readelf -d "$exe" | grep -Eq 'R(UN)?PATH'; then
+        fail "the installed executable keeps an RPATH: $(readelf -d "$exe" | grep -E 'R(UN)?PATH')"
+    fi
+
+    # The command is a relative link, so the tree works under any prefix.
+    launcher=$prefix/$bindir/zorvane
+    [ -L "$launcher" ] || fail "$bindir/zorvane is not a symbolic link"
+    case $(readlink "$launcher") in
+        /*) fail "$bindir/zorvane points to an absolute path: $(readlink "$launcher")" ;;
+    esac
+    [ "$(readlink -f "$launcher")" = "$(readlink -f "$exe")" ] \
+        || fail "$bindir/zorvane does not lead to $programdir/zorvane"
+
+    # The desktop entry names an installed command and icon.
+    desktop=$prefix/$datadir/applications/zorvane.desktop
+    [ -f "$desktop" ] || fail "$datadir/applications/zorvane.desktop is not installed"
+    exec_name=$(ini_value "$desktop" "Desktop Entry" Exec)
+    exec_name=${exec_name%% *}
+    [ -x "$prefix/$bindir/$exec_name" ] || fail "Exec=$exec_name is not installed in $bindir"
+    icon=$(ini_value "$desktop" "Desktop Entry" Icon)
+    icons=$prefix/$datadir/icons/hicolor
+    [ -s "$icons/scalable/apps/$icon.svg" ] || fail "no scalable icon $icon.svg"
+    for size in 16 32 48 64 128 256; do
+        [ -s "$icons/${size}x$size/apps/$icon.png" ] || fail "no ${size}x$size icon $icon.png"
+    done
+
+    # The AppStream entry leads to this desktop entry and knows this release.
+    metainfo=$prefix/$datadir/metainfo/$appid.metainfo.xml
+    [ -f "$metainfo" ] || fail "$datadir/metainfo/$appid.metainfo.xml is not installed"
+    grep -q '<launchable type="desktop-id">zorvane.desktop</launchable>' "$metainfo" \
+        || fail "the metainfo does not launch zorvane.desktop"
+    newest=$(grep -o '<release version="[^"]*"' "$metainfo" | head -n 1 | cut -d'"' -f2)
+    [ "$newest" = "$version" ] || fail "the newest release in the metainfo is '$newest', not $version"
+    appstreamcli validate-tree --no-net "$prefix" >"$scratch/tree.log" 2>&1 \
+        || { cat "$scratch/tree.log" >&2; fail "appstreamcli validate-tree rejects the installed tree"; }
+
+    start_program QT_QPA_PLATFORM=offscreen
+    sleep 3
+    kill -0 "${children[0]}" 2>/dev/null || fail "the installed program stopped within 3 s"
+    echo "installed tree complete; the program keeps running"
+    exit 0
+fi
+
+# window: the caption names the language and the skin the program loaded,
+# which only come from the files beside the executable.
+language=$(ini_value "$built_program/zv.cfg" GENERAL LANGUAGE)
+skin=$(ini_value "$built_program/skin.cfg" GENERAL NAME)
+[ -n "$language" ] && [ -n "$skin" ] || fail "the built zv.cfg or skin.cfg names no language or skin"
+expected="Zorvane $version $language $skin"
+
+exec 3>"$scratch/display"
+Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 >"$scratch/xvfb.log" 2>&1 &
+children+=($!)
+exec 3>&-
+for _ in $(seq 50); do
+    [ -s "$scratch/display" ] && break
+    sleep 0.1
+done
+[ -s "$scratch/display" ] || { cat "$scratch/xvfb.log" >&2; fail "Xvfb did not start"; }
+export DISPLAY=:$(head -n 1 "$scratch/display")
+
+start_program QT_QPA_PLATFORM=xcb
+pid=${children[1]}
+caption=
+for _ in $(seq 60); do
+    for window in $(xdotool search --pid "$pid" --name '^Zorvane ' 2>/dev/null); do
+        caption=$(xdotool getwindowname "$window")
+    done
+    [ -n "$caption" ] && break
+    kill -0 "$pid" 2>/dev/null || fail "the installed program stopped"
+    sleep 0.25
+done
+[ "$caption" = "$expected" ] || fail "window caption '$caption', expected '$expected'"
+echo "window shows '$caption'"
