@@ -39,10 +39,12 @@ int digitValue(QChar c, int radix)
 
 // Digits of a hexadecimal or octal number as the Windows version read them:
 // values that fit in 16 bits are 16-bit two's complement, others 32-bit.
-Result<double> radixValue(std::uint64_t magnitude, bool tooLong)
+Result<double> radixValue(std::uint64_t magnitude, bool tooLong, RadixDigits digits)
 {
     if (tooLong || magnitude > 0xFFFFFFFFull)
         return Result<double>::fail(failure::Overflow);
+    if (digits == RadixDigits::Unsigned)
+        return double(magnitude);
     if (magnitude <= 0xFFFF)
         return double(std::int16_t(std::uint16_t(magnitude)));
     return double(std::int32_t(std::uint32_t(magnitude)));
@@ -71,7 +73,8 @@ int radixPrefix(QStringView text)
 
 // Reads the hexadecimal or octal digits that follow the prefix, up to the
 // first other character; `used` receives the number of digits read.
-Result<double> scanRadixDigits(QStringView digits, int radix, qsizetype &used)
+Result<double> scanRadixDigits(QStringView digits, int radix, qsizetype &used,
+                               RadixDigits reading = RadixDigits::TwosComplement)
 {
     std::uint64_t magnitude = 0;
     bool tooLong = false;
@@ -83,7 +86,7 @@ Result<double> scanRadixDigits(QStringView digits, int radix, qsizetype &used)
             magnitude = magnitude * std::uint64_t(radix) + std::uint64_t(d);
         tooLong = tooLong || magnitude > 0xFFFFFFFFull;
     }
-    return radixValue(magnitude, tooLong);
+    return radixValue(magnitude, tooLong, reading);
 }
 
 bool isAsciiDigit(QChar c)
@@ -128,7 +131,7 @@ qsizetype scanDecimal(QStringView text, QChar decimalPoint, std::string &out)
 
 } // namespace
 
-Result<double> leadingNumber(QStringView text)
+Result<double> leadingNumber(QStringView text, RadixDigits radixDigits)
 {
     // Blanks count nowhere, so read from a copy without them.
     QString compact;
@@ -139,7 +142,7 @@ Result<double> leadingNumber(QStringView text)
     }
     if (const int radix = radixPrefix(compact)) {
         qsizetype used = 0;
-        return scanRadixDigits(QStringView(compact).mid(2), radix, used);
+        return scanRadixDigits(QStringView(compact).mid(2), radix, used, radixDigits);
     }
     if (compact.startsWith(u'&'))
         return 0.0;
@@ -231,7 +234,7 @@ Result<std::int16_t> fontSizeFromText(QStringView text)
 
 Result<std::int32_t> colorNumberFromText(QStringView text)
 {
-    return chain<std::int32_t>(leadingNumber(text), toInt32);
+    return chain<std::int32_t>(leadingNumber(text, RadixDigits::Unsigned), toInt32);
 }
 
 } // namespace zv

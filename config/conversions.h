@@ -19,8 +19,11 @@ namespace zv {
 // 16-bit two's complement value when they fit in 16 bits and as a 32-bit one
 // otherwise ("&HFFFF" is -1). A text without a leading number is 0.
 // Fails with "Overflow" for a number beyond the range of a double or hex
-// digits beyond 32 bits.
-Result<double> leadingNumber(QStringView text);
+// digits beyond 32 bits. With RadixDigits::Unsigned, hexadecimal and octal
+// digits keep their plain value ("&HFFFF" is 65535).
+enum class RadixDigits { TwosComplement, Unsigned };
+Result<double> leadingNumber(QStringView text,
+                             RadixDigits radixDigits = RadixDigits::TwosComplement);
 
 // A text that must be a number as a whole: blanks may surround it; a decimal
 // number with optional sign, point and exponent, or "&H"/"&O" digits. The
@@ -48,8 +51,9 @@ Result<std::int16_t> countFromText(QStringView text);
 // A font size of the skin file: wholeNumber, then toInt16.
 Result<std::int16_t> fontSizeFromText(QStringView text);
 
-// A colour number of the skin file: leadingNumber rounded half to even.
-// Fails with "Overflow" when the number lies outside the 32-bit range.
+// A colour number of the skin file: leadingNumber rounded half to even, with
+// hexadecimal and octal digits unsigned, so that "&HFF00" is green rather than
+// a negative number. Fails with "Overflow" outside the 32-bit signed range.
 Result<std::int32_t> colorNumberFromText(QStringView text);
 
 } // namespace zv

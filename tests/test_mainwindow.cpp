@@ -1,7 +1,4 @@
-#include "shell/browser.h"
-#include "shell/randomsource.h"
-#include "testfiles.h"
-#include "wizard/mainwindow.h"
+#include "testprogram.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -13,17 +10,6 @@
 using namespace zv;
 
 namespace {
-
-class RecordingLauncher : public BrowserLauncher
-{
-public:
-    bool launch(const QUrl &url) override
-    {
-        urls.append(url);
-        return true;
-    }
-    QList<QUrl> urls;
-};
 
 QStringList listTexts(const QListWidget *list)
 {
@@ -49,8 +35,8 @@ class MainWindowTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
+    void init() { m_program = std::make_unique<Program>(); }
+    void cleanup() { m_program.reset(); }
     void startsOnDefaultsWithoutFiles();
     void startsWithBothFiles();
     void wizardRunsThroughTheWindow();
@@ -59,50 +45,23 @@ private Q_SLOTS:
     void failuresWhileLoadingAreShown();
 
 private:
-    frmZVS &start()
-    {
-        ProgramServices services;
-        services.programDir = m_dir->path();
-        services.launcher = &m_launcher;
-        services.showMessage = [this](const QString &text) { m_messages.append(text); };
-        services.random = &m_random;
-        services.clockSeed = [] { return 1u; };
-        services.quit = [] {};
-        services.showModal = [](QDialog &) {};
-        m_window = std::make_unique<frmZVS>(services);
-        m_window->Form_Load();
-        return *m_window;
-    }
+    frmZVS &start() { return m_program->start(); }
 
     template <typename T>
     T *control(const char *name)
     {
-        T *found = m_window->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
+        return m_program->find<T>(QLatin1String(name));
+    }
+
+    void write(const char *name, const QByteArray &content)
+    {
+        m_program->write(QLatin1String(name), content);
     }
 
     void clickNext() { QTest::mouseClick(control<QPushButton>("cmdNext"), Qt::LeftButton); }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    RecordingLauncher m_launcher;
-    RandomSource m_random;
-    QStringList m_messages;
-    std::unique_ptr<frmZVS> m_window;
+    std::unique_ptr<Program> m_program;
 };
-
-void MainWindowTest::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    m_launcher.urls.clear();
-    m_messages.clear();
-}
-
-void MainWindowTest::cleanup()
-{
-    m_window.reset();
-}
 
 void MainWindowTest::startsOnDefaultsWithoutFiles()
 {
@@ -112,13 +71,13 @@ void MainWindowTest::startsOnDefaultsWithoutFiles()
     QCOMPARE(control<QLabel>("lblStartText")->text(), u"Launch the best search engine"_qs);
     QCOMPARE(control<QLabel>("lblQuestion")->text(), u"???"_qs);
     QCOMPARE(w.layoutState(), 0);
-    QVERIFY(m_messages.isEmpty());
+    QVERIFY(m_program->messages.isEmpty());
 }
 
 void MainWindowTest::startsWithBothFiles()
 {
-    writeTestFile(*m_dir, u"zv.cfg"_qs, ThreeEngines);
-    writeTestFile(*m_dir, u"skin.cfg"_qs, "[GENERAL]\nNAME=Night Owl\n");
+    write("zv.cfg", ThreeEngines);
+    write("skin.cfg", "[GENERAL]\nNAME=Night Owl\n");
     frmZVS &w = start();
     QCOMPARE(w.windowTitle(), u"Zorvane 1.0.7 Testish Night Owl"_qs);
     QCOMPARE(listTexts(control<QListWidget>("lstEngines")),
@@ -130,7 +89,7 @@ void MainWindowTest::startsWithBothFiles()
 
 void MainWindowTest::wizardRunsThroughTheWindow()
 {
-    writeTestFile(*m_dir, u"zv.cfg"_qs, ThreeEngines);
+    write("zv.cfg", ThreeEngines);
     frmZVS &w = start();
     auto *list = control<QListWidget>("lstEngines");
     auto *question = control<QLabel>("lblQuestion");
@@ -151,15 +110,15 @@ void MainWindowTest::wizardRunsThroughTheWindow()
     QVERIFY(!question->isVisibleTo(&w));
     QCOMPARE(control<QLabel>("lblStartText")->text(), u"All done"_qs);
     QCOMPARE(listTexts(list), (QStringList{u" 100% Gamma"_qs, u" 25% Beta"_qs, u" 25% Alpha"_qs}));
-    QVERIFY(m_launcher.urls.isEmpty());
+    QVERIFY(m_program->launcher.urls.isEmpty());
 
     clickNext();  // launches the leader
-    QCOMPARE(m_launcher.urls, QList<QUrl>{QUrl(u"http://gamma.example"_qs)});
+    QCOMPARE(m_program->launcher.urls, QList<QUrl>{QUrl(u"http://gamma.example"_qs)});
 }
 
 void MainWindowTest::newRestartsAndSelectsYes()
 {
-    writeTestFile(*m_dir, u"zv.cfg"_qs, ThreeEngines);
+    write("zv.cfg", ThreeEngines);
     frmZVS &w = start();
     clickNext();
     QTest::mouseClick(control<QRadioButton>("optNo"), Qt::LeftButton);
@@ -204,10 +163,10 @@ void MainWindowTest::windowHasItsDesignedShape()
 
 void MainWindowTest::failuresWhileLoadingAreShown()
 {
-    writeTestFile(*m_dir, u"zv.cfg"_qs, "[SEARCHENGINES]\nCOUNT=2\n[MATRIX]\nS0=1,x\n");
-    writeTestFile(*m_dir, u"skin.cfg"_qs, "[FONT]\nQUESTION_FONTSZ=huge\n");
+    write("zv.cfg", "[SEARCHENGINES]\nCOUNT=2\n[MATRIX]\nS0=1,x\n");
+    write("skin.cfg", "[FONT]\nQUESTION_FONTSZ=huge\n");
     start();
-    QCOMPARE(m_messages, (QStringList{u"Type mismatch"_qs, u"Type mismatch"_qs}));
+    QCOMPARE(m_program->messages, (QStringList{u"Type mismatch"_qs, u"Type mismatch"_qs}));
     QCOMPARE(control<QListWidget>("lstEngines")->count(), 2);
 }
 
