@@ -45,17 +45,14 @@ void LanguageFileTest::missingFileGivesPlaceholders()
     QCOMPARE(t.EngineCount, 14);
     QCOMPARE(t.QuestionCount, 9);
     QCOMPARE(t.EngineName[13], u"???"_qs);
-    QCOMPARE(t.EngineName[14], QString());
     QCOMPARE(t.EngineLink[0], DefaultEngineLink);
     QCOMPARE(t.QuestionText[8], u"???"_qs);
     QCOMPARE(t.YesText[0], u"yes"_qs);
-    QCOMPARE(t.NoText[8], u"no"_qs);
     QCOMPARE(t.QuestionWeight[8], 1.0);
     QCOMPARE(t.QuestionWeight[9], 0.0);
     for (double v : t.Matrix)
         QCOMPARE(v, 0.0);
     QCOMPARE(t.Url1, DefaultPortalAddress);
-    QCOMPARE(t.Url2, DefaultPortalAddress);
     QCOMPARE(t.ExplanationText, u"nothing here.."_qs);
     QCOMPARE(t.FinishedText, u"Ready"_qs);
     QCOMPARE(c.welcomeText, u"Welcome"_qs);
@@ -103,8 +100,6 @@ void LanguageFileTest::counts_data()
     QTest::newRow("number then word") << QByteArray("9 engines") << 9 << QStringList();
     QTest::newRow("half to even down") << QByteArray("2.5") << 2 << QStringList();
     QTest::newRow("half to even up") << QByteArray("3.5") << 4 << QStringList();
-    QTest::newRow("zero") << QByteArray("0") << 0 << QStringList();
-    QTest::newRow("negative") << QByteArray("-3") << 0 << QStringList();
     QTest::newRow("word") << QByteArray("many") << 0 << QStringList();
     QTest::newRow("beyond 16 bits") << QByteArray("40000") << 0 << QStringList{u"Overflow"_qs};
 }
@@ -174,8 +169,6 @@ void LanguageFileTest::matrixRows_data()
     QTest::newRow("empty piece keeps its place")
         << QByteArray("S0=2,,1") << V{1, 0, 0.5} << QStringList{mismatch};
     QTest::newRow("words") << QByteArray("S0=yes,no") << V{} << QStringList{mismatch, mismatch};
-    QTest::newRow("comma alone") << QByteArray("S0=,") << V{} << QStringList{mismatch};
-    QTest::newRow("blank row") << QByteArray("S0=   ") << V{} << QStringList();
     QTest::newRow("long row spills into the next engine")
         << QByteArray("S0=0,0,0,0,0,0,0,0,0,2") << V{0, 0, 0, 0, 0, 0, 0, 0, 0, 1}
         << QStringList();
