@@ -167,7 +167,9 @@ QString valueText(QByteArrayView value, Encoding encoding)
 // file is read at every lookup, so the few it takes matter.
 std::optional<QByteArray> readWholeFile(const QString &path)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a named pipe in a file's place cannot stall the
+    // program; only regular files are read.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return std::nullopt;
     struct stat info;

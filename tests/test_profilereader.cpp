@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+#include <sys/stat.h>
+
 using zv::ReadIniValue;
 
 class ProfileReaderTest : public QObject
@@ -14,7 +16,7 @@ private Q_SLOTS:
     void readsAsWindowsDoes();
     void longValuesAreCut_data();
     void longValuesAreCut();
-    void missingFileGivesDefault();
+    void missingOrIrregularFileGivesDefault();
     void everyCallReadsTheFileAnew();
 
 private:
@@ -108,11 +110,16 @@ void ProfileReaderTest::longValuesAreCut()
              QString::fromLatin1(value.left(expectedLength)));
 }
 
-void ProfileReaderTest::missingFileGivesDefault()
+void ProfileReaderTest::missingOrIrregularFileGivesDefault()
 {
     QCOMPARE(ReadIniValue(u"S"_qs, u"K"_qs, u"fallback"_qs, m_dir.filePath(u"none.ini"_qs)),
              u"fallback"_qs);
     QCOMPARE(ReadIniValue(u"S"_qs, u"K"_qs, u"fallback"_qs, m_dir.path()), u"fallback"_qs);
+    // A named pipe with no writer would block a plain open for ever.
+    const QByteArray pipe = QFile::encodeName(m_dir.filePath(u"pipe.ini"_qs));
+    QCOMPARE(mkfifo(pipe.constData(), 0600), 0);
+    QCOMPARE(ReadIniValue(u"S"_qs, u"K"_qs, u"fallback"_qs, QFile::decodeName(pipe)),
+             u"fallback"_qs);
 }
 
 void ProfileReaderTest::everyCallReadsTheFileAnew()
