@@ -61,7 +61,6 @@ private Q_SLOTS:
     void withoutQuestionsTheSecondNextOpens();
     void withoutEnginesNothingOpens();
     void answerStaysUntilChanged();
-    void restartFromAnyState();
     void questionCountBeyondTheTablesStopsAtSixteen();
 
 private:
@@ -155,21 +154,6 @@ void WizardFlowTest::answerStaysUntilChanged()
     m_wizard->nextPressed();  // still No
     QCOMPARE(m_wizard->Answer(), Wizard::No);
     QCOMPARE(m_wizard->scores().Score[0], 0.0);
-}
-
-void WizardFlowTest::restartFromAnyState()
-{
-    m_tables.Matrix[0] = -1;
-    for (int i = 0; i < 3; ++i)
-        m_wizard->nextPressed();
-    m_wizard->setAnswer(Wizard::No);
-    m_view.calls.clear();
-    m_wizard->restart();
-    QCOMPARE(m_view.calls, (QStringList{u"SetLayout(0)"_qs, u"WriteResults"_qs,
-                                        u"selectYes"_qs, u"Question(0)"_qs}));
-    QCOMPARE(m_wizard->CurrentQuestion(), 0);
-    QCOMPARE(m_wizard->Answer(), Wizard::Yes);
-    QCOMPARE(m_view.lines, (QStringList{u" 100% E0"_qs, u" 100% E1"_qs, u" 100% E2"_qs}));
 }
 
 void WizardFlowTest::questionCountBeyondTheTablesStopsAtSixteen()
