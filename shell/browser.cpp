@@ -22,8 +22,8 @@ QString engineAddress(const QString &engineLink)
 
 std::optional<QUrl> webAddress(const QString &address)
 {
-    if (address.startsWith(u'-'))
-        return std::nullopt;
+    // Strict parsing also refuses a text starting with "-", which a scheme
+    // cannot, so nothing can pass as an option of whatever opens the address.
     const QUrl url(address, QUrl::StrictMode);
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || (scheme != u"http" && scheme != u"https") || url.host().isEmpty())

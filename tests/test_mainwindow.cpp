@@ -168,6 +168,11 @@ void MainWindowTest::failuresWhileLoadingAreShown()
     start();
     QCOMPARE(m_program->messages, (QStringList{u"Type mismatch"_qs, u"Type mismatch"_qs}));
     QCOMPARE(control<QListWidget>("lstEngines")->count(), 2);
+    // The settings the failed skin load never reached take their defaults.
+    const QFont font = control<QLabel>("lblQuestion")->font();
+    QCOMPARE(font.family(), u"Arial"_qs);
+    QCOMPARE(font.pointSize(), 12);
+    QCOMPARE(control<QListWidget>("lstEngines")->font().pointSize(), 12);
 }
 
 QTEST_MAIN(MainWindowTest)
