@@ -29,8 +29,6 @@ public:
     void report(const QString &description) override;
     void finish();
 
-    int heldBack() const { return m_heldBack; }
-
 private:
     ShowMessage m_show;
     int m_limit;

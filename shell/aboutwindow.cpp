@@ -18,22 +18,26 @@ QString NewLine()
     return QStringLiteral("\n\r");
 }
 
-QString frmAbout::versionLine()
+namespace {
+
+QString versionLine()
 {
     return QStringLiteral("Version %1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision);
 }
 
-QString frmAbout::creditsText()
+QString creditsText()
 {
     return QStringLiteral("Zorvane was conceived and built by the Zorvane project.") + NewLine()
            + NewLine() + QStringLiteral(" Copyright (C) 2026 the Zorvane project.");
 }
 
-QString frmAbout::noticeText()
+QString noticeText()
 {
     return QStringLiteral("Zorvane is freeware: use it and pass it on free of charge. "
                           "It comes with no warranty of any kind.");
 }
+
+} // namespace
 
 frmAbout::frmAbout(const SkinSettings &skin, const QString &programDir,
                    const QString &languageFile, const QString &skinFile, QWidget *parent)

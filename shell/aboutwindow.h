@@ -19,10 +19,6 @@ class frmAbout : public QDialog
 public:
     frmAbout(const SkinSettings &skin, const QString &programDir, const QString &languageFile,
              const QString &skinFile, QWidget *parent = nullptr);
-
-    static QString versionLine();
-    static QString creditsText();
-    static QString noticeText();
 };
 
 } // namespace zv

@@ -211,11 +211,11 @@ void LanguageFileTest::floodOfFailuresIsCapped()
     const LanguageTables t = LoadLanguage(file, reporter).tables;
     const int failures = 2 * (30000 - 41);  // name and link of every engine beyond 40
     QCOMPARE(shown.size(), 10);
-    QCOMPARE(reporter.heldBack(), failures - 10);
     reporter.finish();
     QCOMPARE(shown.size(), 11);
     QVERIFY(shown.last().contains(QString::number(failures - 10)));
-    QCOMPARE(reporter.heldBack(), 0);
+    reporter.finish();  // the count is given once
+    QCOMPARE(shown.size(), 11);
     QCOMPARE(t.engines(), 41);
 }
 
