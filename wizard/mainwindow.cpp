@@ -162,10 +162,10 @@ void frmZVS::loadLanguage()
     m_wizard.ResetWizard();
 }
 
-MainWindowControls frmZVS::controls() const
+MainWindowControls frmZVS::controls()
 {
     MainWindowControls c;
-    c.window = const_cast<frmZVS *>(this);
+    c.window = this;
     c.form = m_form;
     c.Frame1 = m_frame1;
     c.lstEngines = m_lstEngines;

@@ -77,7 +77,7 @@ private:
     void showHelpContents();
     void showAbout();
     QString programFile(const QString &name) const;
-    MainWindowControls controls() const;
+    MainWindowControls controls();
 
     ProgramServices m_services;
     std::unique_ptr<Browser> m_browser;
