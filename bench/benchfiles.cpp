@@ -7,10 +7,12 @@ QByteArray fullLanguageFile()
 {
     QByteArray f = "[GENERAL]\nLANGUAGE=Benchmark\n[SEARCHENGINES]\nCOUNT=41\n[ENGINES]\n";
     for (int e = 0; e < 41; ++e)
-        f += "ENGINE" + QByteArray::number(e) + "=Search engine number " + QByteArray::number(e) + "\n";
+        f += "ENGINE" + QByteArray::number(e) + "=Search engine number " + QByteArray::number(e)
+             + "\n";
     f += "[LINKS]\n";
     for (int e = 0; e < 41; ++e)
-        f += "LINK" + QByteArray::number(e) + "=www.engine" + QByteArray::number(e) + ".example.org\n";
+        f += "LINK" + QByteArray::number(e) + "=www.engine" + QByteArray::number(e)
+             + ".example.org\n";
     f += "[QUESTIONS]\nCOUNT=16\n";
     for (int q = 0; q < 16; ++q) {
         const QByteArray n = QByteArray::number(q);
@@ -39,7 +41,8 @@ QByteArray largeLanguageFile()
 {
     QByteArray padding = "[NOTES]\n";
     for (int i = 0; padding.size() < 1024 * 1024; ++i)
-        padding += "NOTE" + QByteArray::number(i) + "=a note the program never reads, kept for people\n";
+        padding +=
+            "NOTE" + QByteArray::number(i) + "=a note the program never reads, kept for people\n";
     return padding + fullLanguageFile();
 }
 

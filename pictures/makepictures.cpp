@@ -256,10 +256,12 @@ int main(int argc, char **argv)
     if (!badge.contains("{{NUMBER}}") || !badge.contains("{{COLOR}}"))
         fail(QStringLiteral("quest.svg: template lacks {{NUMBER}} or {{COLOR}}"));
     for (int n = 1; n <= 16; ++n)
-        writeIco(program(QStringLiteral("quest%1.ico").arg(n)), questionBadge(badge, n), smallSizes);
+        writeIco(program(QStringLiteral("quest%1.ico").arg(n)), questionBadge(badge, n),
+                 smallSizes);
 
     for (int size : {16, 32, 48, 64, 128, 256}) {
-        const QString path = iconDir.filePath(QStringLiteral("hicolor/%1x%1/apps/zorvane.png").arg(size));
+        const QString path =
+            iconDir.filePath(QStringLiteral("hicolor/%1x%1/apps/zorvane.png").arg(size));
         writeFile(path, pngEntry(render(appIcon, QSize(size, size), path)));
     }
     writeFile(iconDir.filePath(QStringLiteral("hicolor/scalable/apps/zorvane.svg")), appIcon);

@@ -22,7 +22,10 @@ namespace {
 
 QString versionLine()
 {
-    return QStringLiteral("Version %1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision);
+    return QStringLiteral("Version %1.%2.%3")
+        .arg(VersionMajor)
+        .arg(VersionMinor)
+        .arg(VersionRevision);
 }
 
 QString creditsText()

@@ -13,9 +13,10 @@ using namespace zv;
 namespace {
 
 // Yes to the one question orders the engines 2, 1, 0.
-const QByteArray Language = "[SEARCHENGINES]\nCOUNT=3\n[ENGINES]\nENGINE0=A\nENGINE1=B\nENGINE2=C\n[LINKS]\n"
-                            "LINK0=a.example\nLINK1=HTTPS://b.example/x\nLINK2=c.example\n[QUESTIONS]\nCOUNT=1\n"
-                            "[MATRIX]\nS0=-2\nS1=0\nS2=2\n[URL]\nURL1=https://u.example/\nURL2=http://v.example/p\n";
+const QByteArray Language =
+    "[SEARCHENGINES]\nCOUNT=3\n[ENGINES]\nENGINE0=A\nENGINE1=B\nENGINE2=C\n[LINKS]\n"
+    "LINK0=a.example\nLINK1=HTTPS://b.example/x\nLINK2=c.example\n[QUESTIONS]\nCOUNT=1\n"
+    "[MATRIX]\nS0=-2\nS1=0\nS2=2\n[URL]\nURL1=https://u.example/\nURL2=http://v.example/p\n";
 const QString Url1 = u"https://u.example/"_qs, Url2 = u"http://v.example/p"_qs;
 
 // The addresses the next `count` draws pick; the copy leaves the caller's source as it was.
@@ -45,11 +46,16 @@ void BrowserTest::addresses_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("isWebAddress");
     QTest::addColumn<bool>("prefixedAsLink");  // an engine link without http(s):// gets it in front
-    const struct { const char *text; bool web, prefixed; } rows[] = {
-        {"HtTp://www.example.org", true, false}, {"https://example.org/s?q=a+b#top", true, false},
-        {"file:///etc/passwd", false, true}, {"javascript:alert(1)", false, true}, {"-http://x.org", false, true},
-        {"httpx://x", false, true}, {"http://", false, false}, {"http://x.org/a b", false, false},
-        {"www.example.org", false, true}};
+    const struct { const char *text; bool web, prefixed;
+    } rows[] = {{"HtTp://www.example.org", true, false},
+                {"https://example.org/s?q=a+b#top", true, false},
+                {"file:///etc/passwd", false, true},
+                {"javascript:alert(1)", false, true},
+                {"-http://x.org", false, true},
+                {"httpx://x", false, true},
+                {"http://", false, false},
+                {"http://x.org/a b", false, false},
+                {"www.example.org", false, true}};
     for (const auto &row : rows)
         QTest::newRow(row.text) << QString::fromUtf8(row.text) << row.web << row.prefixed;
 }
@@ -85,7 +91,8 @@ void BrowserTest::throughTheWindow()
     const QList<QUrl> afterButton = choices(reseeded, 1) + choices(reseeded, 4);
     const QList<QUrl> unseeded = choices(RandomSource(), 8);
     QVERIFY(afterButton != unseeded.mid(3));  // else a missed reseed would pass
-    const QUrl alpha(u"http://a.example"_qs), beta(u"HTTPS://b.example/x"_qs), gamma(u"http://c.example"_qs);
+    const QUrl alpha(u"http://a.example"_qs), beta(u"HTTPS://b.example/x"_qs),
+        gamma(u"http://c.example"_qs);
     for (int run = 0; run < 2; ++run) {
         Program p;
         p.write(QStringLiteral("zv.cfg"), Language);
@@ -112,7 +119,8 @@ void BrowserTest::throughTheWindow()
         QTest::keyClick(list, Qt::Key_Enter);
         list->clearSelection();
         QTest::keyClick(list, Qt::Key_Return);  // no row selected, though one is current
-        QCOMPARE(p.launcher.urls, unseeded.mid(0, 3) + afterButton + (QList<QUrl>{gamma, beta, alpha, beta}));
+        QCOMPARE(p.launcher.urls,
+                 unseeded.mid(0, 3) + afterButton + (QList<QUrl>{gamma, beta, alpha, beta}));
         QCOMPARE(p.messages, QStringList());
     }
 }

@@ -125,11 +125,12 @@ void LanguageFileTest::tableBounds()
     QFETCH(int, expectedFailures);
     QFETCH(int, engines);
     QFETCH(int, questions);
-    const LanguageTables t = load(QStringLiteral("[SEARCHENGINES]\nCOUNT=%1\n[QUESTIONS]\nCOUNT=%2\n")
-                                      .arg(engineCount)
-                                      .arg(questionCount)
-                                      .toUtf8())
-                                 .tables;
+    const LanguageTables t =
+        load(QStringLiteral("[SEARCHENGINES]\nCOUNT=%1\n[QUESTIONS]\nCOUNT=%2\n")
+                 .arg(engineCount)
+                 .arg(questionCount)
+                 .toUtf8())
+            .tables;
     QCOMPARE(m_failures.failures.size(), expectedFailures);
     for (const QString &f : m_failures.failures)
         QCOMPARE(f, u"Subscript out of range"_qs);
@@ -147,7 +148,8 @@ void LanguageFileTest::matrixRows_data()
     using V = std::vector<double>;
     const QString mismatch = u"Type mismatch"_qs;
     QTest::newRow("blanks around numbers and row")
-        << QByteArray("S1=  2, -2 ,1  ") << V{0, 0, 0, 0, 0, 0, 0, 0, 0, 1, -1, 0.5} << QStringList();
+        << QByteArray("S1=  2, -2 ,1  ") << V{0, 0, 0, 0, 0, 0, 0, 0, 0, 1, -1, 0.5}
+        << QStringList();
     QTest::newRow("every number halved") << QByteArray("S0=2,1,0,-1,-2")
                                          << V{1, 0.5, 0, -0.5, -1} << QStringList();
     QTest::newRow("fractions rounded down first")

@@ -19,14 +19,15 @@ QStringList listTexts(const QListWidget *list)
     return texts;
 }
 
-const QByteArray ThreeEngines = "[GENERAL]\nLANGUAGE=Testish\n"
-                                "[SEARCHENGINES]\nCOUNT=3\n"
-                                "[ENGINES]\nENGINE0=Alpha\nENGINE1=Beta\nENGINE2=Gamma\n"
-                                "[LINKS]\nLINK0=alpha.example\nLINK1=beta.example\nLINK2=gamma.example\n"
-                                "[QUESTIONS]\nCOUNT=2\nQ0=First?\nY0=Y-one\nN0=N-one\n"
-                                "Q1=Second?\nY1=Y-two\nN1=N-two\n"
-                                "[MATRIX]\nS0=-2,0\nS1=0,2\nS2=2,-2\n"
-                                "[STARTEND]\nWELCOME=Hello\nFINISHED=All done\n";
+const QByteArray ThreeEngines =
+    "[GENERAL]\nLANGUAGE=Testish\n"
+    "[SEARCHENGINES]\nCOUNT=3\n"
+    "[ENGINES]\nENGINE0=Alpha\nENGINE1=Beta\nENGINE2=Gamma\n"
+    "[LINKS]\nLINK0=alpha.example\nLINK1=beta.example\nLINK2=gamma.example\n"
+    "[QUESTIONS]\nCOUNT=2\nQ0=First?\nY0=Y-one\nN0=N-one\n"
+    "Q1=Second?\nY1=Y-two\nN1=N-two\n"
+    "[MATRIX]\nS0=-2,0\nS1=0,2\nS2=2,-2\n"
+    "[STARTEND]\nWELCOME=Hello\nFINISHED=All done\n";
 
 } // namespace
 

@@ -27,7 +27,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QSize>("size");
-        QStringList icons = {u"zvstart.ico"_qs, u"zvnext.ico"_qs, u"zvlaunch.ico"_qs, u"zvabout.ico"_qs};
+        QStringList icons = {u"zvstart.ico"_qs, u"zvnext.ico"_qs, u"zvlaunch.ico"_qs,
+                             u"zvabout.ico"_qs};
         for (int n = 1; n <= 16; ++n)
             icons << u"quest%1.ico"_qs.arg(n);
         for (const QString &name : icons)
@@ -36,7 +37,8 @@ private Q_SLOTS:
         QTest::newRow("zvhelp.bmp") << u"zvhelp.bmp"_qs << QSize(417, 161);
         // The desktop theme icons are generated beside the program folder.
         for (int n : {16, 32, 48, 64, 128, 256})
-            QTest::addRow("%dpx png", n) << u"../icons/hicolor/%1x%1/apps/zorvane.png"_qs.arg(n) << QSize(n, n);
+            QTest::addRow("%dpx png", n)
+                << u"../icons/hicolor/%1x%1/apps/zorvane.png"_qs.arg(n) << QSize(n, n);
     }
 
     void picture()
@@ -49,7 +51,8 @@ private Q_SLOTS:
         QCOMPARE(image.size(), size);
         // Each question shows a picture of its own.
         for (int n = 1; name.startsWith(u"quest") && n <= 16; ++n)
-            QVERIFY2(name == u"quest%1.ico"_qs.arg(n) || QImage(ProgramDir + u"quest%1.ico"_qs.arg(n)) != image,
+            QVERIFY2(name == u"quest%1.ico"_qs.arg(n)
+                         || QImage(ProgramDir + u"quest%1.ico"_qs.arg(n)) != image,
                      qPrintable(u"quest%1.ico"_qs.arg(n)));
     }
 };

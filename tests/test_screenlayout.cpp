@@ -11,23 +11,31 @@
 
 namespace {
 
-const QByteArray Language = "[TOOLTIP]\nSELIST=List tip\nTIPSTART=Go\nTIPNEXT=Onwards\nTIPLAUNCH=Fly\n"
-                            "[STARTEND]\nWELCOME=Hello there\nFINISHED=All done\n";
+const QByteArray Language =
+    "[TOOLTIP]\nSELIST=List tip\nTIPSTART=Go\nTIPNEXT=Onwards\nTIPLAUNCH=Fly\n"
+    "[STARTEND]\nWELCOME=Hello there\nFINISHED=All done\n";
 
 // Every colour differs from the others and from the defaults.
-const QByteArray Skin =
-    "[COLOR]\nFORM_FORECOLOR=65280\nFORM_BACKCOLOR=&H800000\nQUESTION_FORECOLOR=255\nQUESTION_BACKCOLOR=&H102030\n"
-    "LIST_FORECOLOR=16776960\nLIST_BACKCOLOR=&H404040\nANSWER_FORECOLOR=&HFF00FF\nANSWER_BACKCOLOR=8421504\n"
-    "TEXT_FORECOLOR=32768\nTEXT_BACKCOLOR=192\nFRAME1_FORECOLOR=16744448\nFRAME1_BACKCOLOR=4210816\n[FONT]\n"
-    "QUESTION_FONTNM=Liberation Serif\nQUESTION_FONTSZ=13.5\nQUESTION_FONTBOLD=true\nTEXT_FONTNM=Liberation Mono\n"
-    "TEXT_FONTSZ=9\nTEXT_FONTBOLD=1\nTEXT_FONTITALIC=TRUE\nENGINES_FONTITALIC=-1\n";
+const QByteArray Skin = "[COLOR]\n"
+                        "FORM_FORECOLOR=65280\nFORM_BACKCOLOR=&H800000\n"
+                        "QUESTION_FORECOLOR=255\nQUESTION_BACKCOLOR=&H102030\n"
+                        "LIST_FORECOLOR=16776960\nLIST_BACKCOLOR=&H404040\n"
+                        "ANSWER_FORECOLOR=&HFF00FF\nANSWER_BACKCOLOR=8421504\n"
+                        "TEXT_FORECOLOR=32768\nTEXT_BACKCOLOR=192\n"
+                        "FRAME1_FORECOLOR=16744448\nFRAME1_BACKCOLOR=4210816\n"
+                        "[FONT]\n"
+                        "QUESTION_FONTNM=Liberation Serif\nQUESTION_FONTSZ=13.5\n"
+                        "QUESTION_FONTBOLD=true\n"
+                        "TEXT_FONTNM=Liberation Mono\nTEXT_FONTSZ=9\nTEXT_FONTBOLD=1\n"
+                        "TEXT_FONTITALIC=TRUE\nENGINES_FONTITALIC=-1\n";
 
 // One-colour pictures, so a test can tell which file a control shows.
 void writePicture(Program &p, const char *name, QColor color, QSize size = {32, 32})
 {
     QImage image(size, QImage::Format_ARGB32);
     image.fill(color);
-    QVERIFY(image.save(p.dir.filePath(QLatin1String(name)), QByteArray(name).endsWith(".bmp") ? "BMP" : "ICO"));
+    QVERIFY(image.save(p.dir.filePath(QLatin1String(name)),
+                       QByteArray(name).endsWith(".bmp") ? "BMP" : "ICO"));
 }
 
 QColor colorOf(const QIcon &icon) { return icon.pixmap(QSize(16, 16)).toImage().pixelColor(8, 8); }
@@ -53,13 +61,15 @@ private:
 
 void ScreenLayoutTest::layouts()
 {
-    for (const auto &[name, color] : {std::pair{"zvstart.ico", Qt::red}, std::pair{"zvnext.ico", Qt::green},
-                                      std::pair{"zvlaunch.ico", Qt::blue}, std::pair{"zv.ico", Qt::yellow}})
+    for (const auto &[name, color] :
+         {std::pair{"zvstart.ico", Qt::red}, std::pair{"zvnext.ico", Qt::green},
+          std::pair{"zvlaunch.ico", Qt::blue}, std::pair{"zv.ico", Qt::yellow}})
         writePicture(*m_p, name, color);
     zv::frmZVS &w = m_p->start();
     auto *next = m_p->find<QPushButton>(u"cmdNext"_qs);
-    const QStringList controls = {u"Frame1"_qs, u"lstEngines"_qs, u"imgHelp"_qs, u"cmdNext"_qs, u"lblStartText"_qs,
-                                  u"lblQuestion"_qs, u"imgQuestion"_qs, u"optYEs"_qs, u"optNo"_qs};
+    const QStringList controls = {u"Frame1"_qs,      u"lstEngines"_qs,   u"imgHelp"_qs,
+                                  u"cmdNext"_qs,     u"lblStartText"_qs, u"lblQuestion"_qs,
+                                  u"imgQuestion"_qs, u"optYEs"_qs,       u"optNo"_qs};
     const struct { int layout; const char *shown, *tip, *startText; QColor picture; } layouts[] = {
         {0, "111110000", "Go", "Launch the best search engine", Qt::red},  // not the welcome text
         {2, "111110000", "Fly", "All done", Qt::blue},
@@ -96,7 +106,8 @@ void ScreenLayoutTest::layouts()
     writePicture(*m_p, "zv.ico", Qt::darkCyan);
     w.SetLayout(1);
     QCOMPARE(next->accessibleName(), u"<b>New</b> Onwards"_qs);
-    QCOMPARE(QTextDocumentFragment::fromHtml(next->toolTip()).toPlainText(), next->accessibleName());
+    QCOMPARE(QTextDocumentFragment::fromHtml(next->toolTip()).toPlainText(),
+             next->accessibleName());
     QCOMPARE(colorOf(next->icon()), QColor(Qt::red));
     QCOMPARE(colorOf(w.windowIcon()), QColor(Qt::darkCyan));
     w.SetLayout(0);
@@ -112,7 +123,13 @@ void ScreenLayoutTest::skinnedControls()
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     // font: family|points|bold|italic, if any; bare: a point no child or text covers.
     const char *serif = "Liberation Serif|14|1|0";
-    const struct { const char *name; QColor fore, back; const char *font; QPoint bare; } skinned[] = {
+    const struct
+    {
+        const char *name;
+        QColor fore, back;
+        const char *font;
+        QPoint bare;
+    } skinned[] = {
         {"form", QColor(0, 255, 0), QColor(0, 0, 128), "", {424, 200}},
         {"lstEngines", QColor(0, 255, 255), QColor(64, 64, 64), "Arial|12|0|1", {129, 376}},
         {"lblStartText", QColor(0, 128, 0), QColor(192, 0, 0), "Liberation Mono|9|1|1", {342, 154}},
@@ -128,7 +145,9 @@ void ScreenLayoutTest::skinnedControls()
         QCOMPARE(c->palette().color(field ? QPalette::Base : QPalette::Window), s.back);
         const QFont f = c->font();
         if (*s.font)
-            QCOMPARE(u"%1|%2|%3|%4"_qs.arg(f.family()).arg(f.pointSize()).arg(f.bold()).arg(f.italic()), s.font);
+            QCOMPARE(
+                u"%1|%2|%3|%4"_qs.arg(f.family()).arg(f.pointSize()).arg(f.bold()).arg(f.italic()),
+                s.font);
         QVERIFY2(c->grab().toImage().pixelColor(s.bare) == s.back, s.name);
     }
 }

@@ -51,16 +51,22 @@ void ShellWindowsTest::menus()
     QVERIFY(QDir::setCurrent(elsewhere.path()));
     p.trigger("fmnuContents");
     QVERIFY(QDir::setCurrent(before));
-    QCOMPARE(p.launcher.urls, QList<QUrl>{QUrl::fromLocalFile(p.dir.filePath(QStringLiteral("zvs.html")))});
+    QCOMPARE(p.launcher.urls,
+             QList<QUrl>{QUrl::fromLocalFile(p.dir.filePath(QStringLiteral("zvs.html")))});
     QCOMPARE(p.messages, QStringList());
 
     // Without a MENU section the built-in captions; with one, each entry its own.
-    const char *entries[][3] = {
-        {"fmnuFile", "FILE", "&File"}, {"fmnuNew", "NEW", "&New"}, {"fmnuExit", "EXIT", "&Exit"},
-        {"fmnuTruth", "TRUTH", "&Truth"}, {"fmnuTruth1", "TRUTH1", "The truth about payed surfing programs"},
-        {"fmnuMoney", "MONEY", "&Money"}, {"fmnuMoney1", "MONEY1", "&Earn monye while surfing on the web"},
-        {"fmnuHelp", "HELP", "&Help"}, {"fmnuContents", "CONTENTS", "Contents"},
-        {"fmnuOnline", "ONLINE", "Online Help"}, {"fmnuAbout", "ABOUT", "&About"}};
+    const char *entries[][3] = {{"fmnuFile", "FILE", "&File"},
+                                {"fmnuNew", "NEW", "&New"},
+                                {"fmnuExit", "EXIT", "&Exit"},
+                                {"fmnuTruth", "TRUTH", "&Truth"},
+                                {"fmnuTruth1", "TRUTH1", "The truth about payed surfing programs"},
+                                {"fmnuMoney", "MONEY", "&Money"},
+                                {"fmnuMoney1", "MONEY1", "&Earn monye while surfing on the web"},
+                                {"fmnuHelp", "HELP", "&Help"},
+                                {"fmnuContents", "CONTENTS", "Contents"},
+                                {"fmnuOnline", "ONLINE", "Online Help"},
+                                {"fmnuAbout", "ABOUT", "&About"}};
     QByteArray menu = "[MENU]\n";
     for (const auto &[name, key, byDefault] : entries) {
         QCOMPARE(p.find<QAction>(QLatin1String(name))->text(), QLatin1String(byDefault));
@@ -69,7 +75,8 @@ void ShellWindowsTest::menus()
     p.write(QStringLiteral("zv.cfg"), menu);
     p.start();
     for (const auto &[name, key, byDefault] : entries)
-        QCOMPARE(p.find<QAction>(QLatin1String(name))->text(), QStringLiteral("&Ü ") + QLatin1String(key));
+        QCOMPARE(p.find<QAction>(QLatin1String(name))->text(),
+                 QStringLiteral("&Ü ") + QLatin1String(key));
 }
 
 void ShellWindowsTest::explanationWindow()
@@ -86,7 +93,8 @@ void ShellWindowsTest::explanationWindow()
         QCOMPARE(box->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
         execWith(window, [&] {
             const bool active = QTest::qWaitFor([&window] { return window.isActiveWindow(); });
-            seen << (active ? QApplication::focusWidget()->objectName() : u"inactive"_qs);  // first in tab order
+            seen << (active ? QApplication::focusWidget()->objectName()
+                            : u"inactive"_qs); // first in tab order
             QTest::keyClicks(box, QStringLiteral("typed\b"));
             seen << box->toPlainText();
             window.close();
@@ -107,7 +115,8 @@ void ShellWindowsTest::aboutWindow()
         for (const char *name : {"lblVersion", "lblDescription", "lblLanguage", "lblSkin"})
             seen << window.findChild<QLabel *>(QLatin1String(name))->text();
         const int key = seen.size() == 4 ? Qt::Key_Return : Qt::Key_Escape;
-        seen << QString::number(execWith(window, [&window, key] { QTest::keyClick(&window, Qt::Key(key)); }));
+        seen << QString::number(
+            execWith(window, [&window, key] { QTest::keyClick(&window, Qt::Key(key)); }));
     };
     p.start();
     p.trigger("fmnuAbout");
@@ -116,7 +125,8 @@ void ShellWindowsTest::aboutWindow()
     p.write(QStringLiteral("skin.cfg"), "[ABOUT]\nCOPYRIGHT=Skin by the tests\n");
     p.trigger("fmnuAbout");
     const QString credits = seen.value(1);
-    QVERIFY2(credits.indexOf(u"\n\r\n\r") > 0, qPrintable(credits));  // LF CR twice between its parts
+    QVERIFY2(credits.indexOf(u"\n\r\n\r") > 0,
+             qPrintable(credits)); // LF CR twice between its parts
     QCOMPARE(seen, QStringList({"Version 1.0.23", credits, "?", "?", "1", "Version 1.0.23", credits,
                                 "Testish by the tests", "Skin by the tests", "0"}));
 }

@@ -144,7 +144,8 @@ private Q_SLOTS:
     {
         for (const char *skin : {"dark", "light"}) {
             const QString file = kShipped + u"skins/%1/skin.cfg"_qs.arg(QLatin1String(skin));
-            for (const QString &pair : u"FORM QUESTION LIST ANSWER TEXT EXPL FRAME1"_qs.split(u' ')) {
+            for (const QString &pair :
+                 u"FORM QUESTION LIST ANSWER TEXT EXPL FRAME1"_qs.split(u' ')) {
                 double light[2] = {0.05, 0.05};  // WCAG relative luminance + 0.05: fore, back
                 for (int i = 0; i < 2; ++i) {
                     const QString key = pair + (i ? u"_BACKCOLOR"_qs : u"_FORECOLOR"_qs);
@@ -154,7 +155,9 @@ private Q_SLOTS:
                     QVERIFY2(ok && colour <= 0xFFFFFF, qPrintable(file + u' ' + key));
                     for (const double weight : {0.2126, 0.7152, 0.0722}) {
                         const double c = (colour & 255) / 255.0;
-                        light[i] += weight * (c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
+                        light[i] +=
+                            weight
+                            * (c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
                         colour >>= 8;
                     }
                 }

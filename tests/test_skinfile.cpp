@@ -28,9 +28,12 @@ void SkinFileTest::loadStopsAtTheFirstFailure()
     skin.QuestionFontBold = skin.EnginesFontItalic = true;
     skin.EnginesFontName = u"Kept"_qs;
     // The empty size (key 17) fails; the bad truth value after it is never read.
-    LoadSkin(skin, writeTestFile(dir, u"skin.cfg"_qs, "[FONT]\nQUESTION_FONTNM=Serif\nQUESTION_FONTSZ=\n"
-                                 "QUESTION_FONTBOLD=maybe\n[GENERAL]\nNAME=Mine\n[COLOR]\nFORM_FORECOLOR=\n"),
-             failures);
+    LoadSkin(
+        skin,
+        writeTestFile(dir, u"skin.cfg"_qs,
+                      "[FONT]\nQUESTION_FONTNM=Serif\nQUESTION_FONTSZ=\n"
+                      "QUESTION_FONTBOLD=maybe\n[GENERAL]\nNAME=Mine\n[COLOR]\nFORM_FORECOLOR=\n"),
+        failures);
     QCOMPARE(failures.failures, QStringList{u"Type mismatch"_qs});
     QCOMPARE(skin.KeysRead, 16);
     QCOMPARE(skin.QuestionFontName, u"Serif"_qs);
@@ -59,7 +62,8 @@ void SkinFileTest::colors_data()
     QTest::addColumn<QString>("number");  // or the failure
     QTest::addColumn<QColor>("color");  // invalid: the role's default, white text on black
     auto row = [](const char *text, const char *number, QColor color) {
-        QTest::addRow("\"%s\"", text) << QString::fromUtf8(text) << QString::fromUtf8(number) << color;
+        QTest::addRow("\"%s\"", text)
+            << QString::fromUtf8(text) << QString::fromUtf8(number) << color;
     };
     row("255", "255", QColor(255, 0, 0));
     row("16711680", "16711680", QColor(0, 0, 255));

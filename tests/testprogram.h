@@ -37,7 +37,10 @@ struct Program
     std::function<void(QDialog &)> modal = [](QDialog &) {};
     std::unique_ptr<zv::frmZVS> window;
 
-    void write(const QString &name, const QByteArray &content) { writeTestFile(dir, name, content); }
+    void write(const QString &name, const QByteArray &content)
+    {
+        writeTestFile(dir, name, content);
+    }
 
     zv::frmZVS &start()
     {

@@ -22,7 +22,8 @@ void ScoreEngine(ScoreTables &scores, int e, const LanguageTables &tables, int q
     if (scores.WeightSum[e] == 0)
         scores.Score[e] = 50;
     else
-        scores.Score[e] = (scores.WeightSum[e] + scores.Agreement[e]) / (2 * scores.WeightSum[e]) * 100;
+        scores.Score[e] =
+            (scores.WeightSum[e] + scores.Agreement[e]) / (2 * scores.WeightSum[e]) * 100;
 }
 
 void RescoreEngines(ScoreTables &scores, const LanguageTables &tables, int q, int answer)
