@@ -29,6 +29,17 @@ const QByteArray ThreeEngines =
     "[MATRIX]\nS0=-2,0\nS1=0,2\nS2=2,-2\n"
     "[STARTEND]\nWELCOME=Hello\nFINISHED=All done\n";
 
+// Engines a, b and c; n questions; engine c suits a Yes to the first one.
+QByteArray engines(int questions, int count = 3)
+{
+    return QStringLiteral("[SEARCHENGINES]\nCOUNT=%1\n[ENGINES]\nENGINE0=A\nENGINE1=B\nENGINE2=C\n"
+                          "[LINKS]\nLINK0=a.example\nLINK1=b.example\nLINK2=c.example\n"
+                          "[QUESTIONS]\nCOUNT=%2\n[MATRIX]\nS2=2\n")
+        .arg(count)
+        .arg(questions)
+        .toUtf8();
+}
+
 } // namespace
 
 class MainWindowTest : public QObject
@@ -41,6 +52,8 @@ private Q_SLOTS:
     void startsOnDefaultsWithoutFiles();
     void startsWithBothFiles();
     void wizardRunsThroughTheWindow();
+    void flowEdges_data();
+    void flowEdges();
     void newRestartsAndSelectsYes();
     void windowHasItsDesignedShape();
     void failuresWhileLoadingAreShown();
@@ -115,6 +128,56 @@ void MainWindowTest::wizardRunsThroughTheWindow()
 
     clickNext();  // launches the leader
     QCOMPARE(m_program->launcher.urls, QList<QUrl>{QUrl(u"http://gamma.example"_qs)});
+}
+
+void MainWindowTest::flowEdges_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("actions");  // n: Next; Y, N: choose an option
+    QTest::addColumn<int>("layout");
+    QTest::addColumn<QString>("top");  // the first list entry afterwards
+    QTest::addColumn<QStringList>("launches");
+    const QStringList none;
+    const QString c = u"http://c.example"_qs;
+    QTest::newRow("first Next only starts") << engines(9) << u"n"_qs << 1 << u" 100% A"_qs << none;
+    QTest::newRow("nine answers finish")
+        << engines(9) << u"n"_qs.repeated(10) << 2 << u" 55% C"_qs << none;
+    QTest::newRow("every later Next launches")
+        << engines(9) << u"n"_qs.repeated(12) << 2 << u" 55% C"_qs << QStringList{c, c};
+    QTest::newRow("no questions: second Next launches")
+        << engines(0) << u"nn"_qs << 1 << u" 100% A"_qs << QStringList{u"http://a.example"_qs};
+    QTest::newRow("no engines launch nothing") << engines(1, 0) << u"nnnn"_qs << 2 << QString()
+                                               << none;
+    QTest::newRow("answer kept until changed") << engines(3) << u"nNnnn"_qs << 2 << u" 50% A"_qs
+                                               << none;
+    QTest::newRow("seventeen questions stop at sixteen")
+        << engines(17) << u"n"_qs.repeated(17) << 2 << u" 53% C"_qs << none;
+}
+
+void MainWindowTest::flowEdges()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, actions);
+    QFETCH(int, layout);
+    QFETCH(QString, top);
+    QFETCH(QStringList, launches);
+    write("zv.cfg", file);
+    frmZVS &w = start();
+    for (const QChar action : actions) {
+        if (action == u'n')
+            clickNext();
+        else
+            QTest::mouseClick(control<QRadioButton>(action == u'Y' ? "optYEs" : "optNo"),
+                              Qt::LeftButton);
+    }
+    QCOMPARE(w.layoutState(), layout);
+    const QStringList list = listTexts(control<QListWidget>("lstEngines"));
+    QCOMPARE(list.value(0), top);
+    QStringList launched;
+    for (const QUrl &url : m_program->launcher.urls)
+        launched.append(url.toString());
+    QCOMPARE(launched, launches);
+    QVERIFY(!m_program->messages.join(u'\n').contains(u"not a web address"_qs));
 }
 
 void MainWindowTest::newRestartsAndSelectsYes()
