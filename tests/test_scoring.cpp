@@ -37,7 +37,6 @@ private Q_SLOTS:
     void sortKeepsItsTieBreak();
     void resultLines_data();
     void resultLines();
-    void zeroWeightGivesFifty();
 };
 
 void ScoringTest::scoresFollowTheAnswers_data()
@@ -115,16 +114,6 @@ void ScoringTest::resultLines()
     QFETCH(double, score);
     QFETCH(QString, line);
     QCOMPARE(ResultLine(score, u"Name"_qs), line);
-}
-
-void ScoringTest::zeroWeightGivesFifty()
-{
-    LanguageTables t = tablesWith(1, 1, {1});
-    t.QuestionWeight[0] = 0;
-    ScoreTables s;
-    ResetScores(s, t);
-    ScoreEngine(s, 0, t, 0, 1);
-    QCOMPARE(s.Score[0], 50.0);
 }
 
 QTEST_GUILESS_MAIN(ScoringTest)
