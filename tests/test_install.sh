@@ -58,7 +58,8 @@ ini_value() {  # file section key
 start_program() {  # extra environment assignments...
     local command
     command=$(ini_value "$prefix/$datadir/applications/zorvane.desktop" "Desktop Entry" Exec)
-    (cd "$scratch" && exec env PATH="$prefix/$bindir:/usr/bin:/bin" "$@" $command) &
+    (cd "$scratch" && exec env PATH="$prefix/$bindir:/usr/bin:/bin" "$@" $command \
+        >"$scratch/program.log" 2>&1) &
     children+=($!)
 }
 
@@ -114,7 +115,8 @@ if [ "$mode" = files ]; then
 
     start_program QT_QPA_PLATFORM=offscreen
     sleep 3
-    kill -0 "${children[0]}" 2>/dev/null || fail "the installed program stopped within 3 s"
+    kill -0 "${children[0]}" 2>/dev/null \
+        || { cat "$scratch/program.log" >&2; fail "the installed program stopped within 3 s"; }
     echo "installed tree complete; the program keeps running"
     exit 0
 fi
@@ -145,7 +147,7 @@ for _ in $(seq 60); do
         caption=$(xdotool getwindowname "$window")
     done
     [ -n "$caption" ] && break
-    kill -0 "$pid" 2>/dev/null || fail "the installed program stopped"
+    kill -0 "$pid" 2>/dev/null || { cat "$scratch/program.log" >&2; fail "the installed program stopped"; }
     sleep 0.25
 done
 [ "$caption" = "$expected" ] || fail "window caption '$caption', expected '$expected'"

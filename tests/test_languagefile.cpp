@@ -13,16 +13,150 @@ class LanguageFileTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void missingFileGivesPlaceholders();
-    void counts_data();
-    void counts();
-    void tableBounds_data();
-    void tableBounds();
-    void matrixRows_data();
-    void matrixRows();
-    void matrixBeyondItsTable();
-    void numberedKeys();
-    void floodOfFailuresIsCapped();
+    void missingFileGivesPlaceholders()
+    {
+        const LanguageFileContents c = LoadLanguage(m_dir.filePath(u"absent.cfg"_qs), m_failures);
+        const LanguageTables &t = c.tables;
+        QVERIFY(m_failures.failures.isEmpty());
+        QCOMPARE(t.QuestionCount, 9);
+        QCOMPARE(t.EngineLink[0], DefaultEngineLink);
+        QCOMPARE(t.Url1, DefaultPortalAddress);
+        QCOMPARE(t.FinishedText, u"Ready"_qs);
+        QCOMPARE(c.welcomeText, u"Welcome"_qs);
+    }
+
+    void counts_data()
+    {
+        QTest::addColumn<QByteArray>("count");
+        QTest::addColumn<int>("engines");
+        QTest::addColumn<QStringList>("failures");
+        QTest::newRow("number then word") << QByteArray("9 engines") << 9 << QStringList();
+        QTest::newRow("beyond 16 bits") << QByteArray("40000") << 0 << QStringList{u"Overflow"_qs};
+    }
+
+    void counts()
+    {
+        QFETCH(QByteArray, count);
+        QFETCH(int, engines);
+        QFETCH(QStringList, failures);
+        const LanguageTables t = load("[SEARCHENGINES]\nCOUNT=" + count + "\n").tables;
+        QCOMPARE(m_failures.failures, failures);
+        QCOMPARE(t.engines(), engines);
+        QCOMPARE(t.EngineName[std::size_t(engines)], QString());
+        if (engines > 0)
+            QCOMPARE(t.EngineName[std::size_t(engines - 1)], u"???"_qs);
+    }
+
+    void tableBounds_data()
+    {
+        QTest::addColumn<int>("engineCount");
+        QTest::addColumn<int>("questionCount");
+        QTest::addColumn<int>("expectedFailures");
+        QTest::addColumn<int>("engines");
+        QTest::addColumn<int>("questions");
+        // Empty matrix rows: only the name, link and question tables can overflow.
+        QTest::newRow("41 engines fit") << 41 << 1 << 0 << 41 << 1;
+        QTest::newRow("42 engines: name and link of the last") << 42 << 1 << 2 << 41 << 1;
+        QTest::newRow("16 questions fit") << 1 << 16 << 0 << 1 << 16;
+        QTest::newRow("17 questions: weight, text, yes, no") << 1 << 17 << 4 << 1 << 16;
+    }
+
+    void tableBounds()
+    {
+        QFETCH(int, engineCount);
+        QFETCH(int, questionCount);
+        QFETCH(int, expectedFailures);
+        QFETCH(int, engines);
+        QFETCH(int, questions);
+        const LanguageTables t =
+            load(QStringLiteral("[SEARCHENGINES]\nCOUNT=%1\n[QUESTIONS]\nCOUNT=%2\n")
+                     .arg(engineCount)
+                     .arg(questionCount)
+                     .toUtf8())
+                .tables;
+        QCOMPARE(m_failures.failures.size(), expectedFailures);
+        for (const QString &f : m_failures.failures)
+            QCOMPARE(f, u"Subscript out of range"_qs);
+        QCOMPARE(t.engines(), engines);
+        QCOMPARE(t.questions(), questions);
+        QCOMPARE(t.EngineName[std::size_t(engines - 1)], u"???"_qs);
+        QCOMPARE(t.QuestionText[std::size_t(questions - 1)], u"???"_qs);
+    }
+
+    void matrixRows_data()
+    {
+        QTest::addColumn<QByteArray>("rows");
+        QTest::addColumn<std::vector<double>>("matrix");  // positions 0 to 17: engines 0 and 1
+        QTest::addColumn<QStringList>("failures");
+        using V = std::vector<double>;
+        const QString mismatch = u"Type mismatch"_qs;
+        QTest::newRow("blanks around numbers and row")
+            << QByteArray("S1=  2, -2 ,1  ") << V{0, 0, 0, 0, 0, 0, 0, 0, 0, 1, -1, 0.5}
+            << QStringList();
+        QTest::newRow("fractions rounded down first")
+            << QByteArray("S0=1.5,-1.5,2.9") << V{0.5, -1, 1} << QStringList();
+        QTest::newRow("comma at the end") << QByteArray("S0=2,1,") << V{1, 0.5} << QStringList();
+        QTest::newRow("empty piece keeps its place")
+            << QByteArray("S0=2,,1") << V{1, 0, 0.5} << QStringList{mismatch};
+        QTest::newRow("words") << QByteArray("S0=yes,no") << V{}
+                               << QStringList{mismatch, mismatch};
+        QTest::newRow("next engine's row overwrites the spill")
+            << QByteArray("S0=0,0,0,0,0,0,0,0,0,2,2\nS1=-2")
+            << V{0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 1} << QStringList();
+        QTest::newRow("beyond a double") << QByteArray("S0=1e999,2") << V{0, 1}
+                                         << QStringList{u"Overflow"_qs};
+    }
+
+    void matrixRows()
+    {
+        QFETCH(QByteArray, rows);
+        QFETCH(std::vector<double>, matrix);
+        QFETCH(QStringList, failures);
+        const LanguageTables t = load("[SEARCHENGINES]\nCOUNT=2\n[MATRIX]\n" + rows + "\n").tables;
+        QCOMPARE(m_failures.failures, failures);
+        matrix.resize(18);
+        for (int i = 0; i < 18; ++i)
+            QCOMPARE(t.Matrix[std::size_t(i)], matrix[std::size_t(i)]);
+    }
+
+    void matrixBeyondItsTable()
+    {
+        // 41 engines of 16 questions need 656 positions: engine 37 ends at 607.
+        const LanguageTables t = load("[SEARCHENGINES]\nCOUNT=41\n[QUESTIONS]\nCOUNT=16\n"
+                                      "[MATRIX]\nS37=2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2\nS40=2\n")
+                                     .tables;
+        QCOMPARE(m_failures.failures,
+                 QStringList(8, u"Subscript out of range"_qs));  // 601..607, 640
+        QCOMPARE(t.matrixValue(37, 8), 1.0);  // position 600, the last
+        QCOMPARE(t.matrixValue(37, 9), 0.0);
+        QCOMPARE(t.matrixValue(40, 0), 0.0);
+        QCOMPARE(t.matrixValue(-1, 0), 0.0);
+    }
+
+    void numberedKeys()
+    {
+        // Numbers are written without leading zeros: ENGINE01 is no name for engine 1.
+        const LanguageTables t =
+            load("[SEARCHENGINES]\nCOUNT=2\n[ENGINES]\nENGINE01=Zero-one\n").tables;
+        QCOMPARE(t.EngineName[1], u"???"_qs);
+    }
+
+    void floodOfFailuresIsCapped()
+    {
+        QStringList shown;
+        LoadFailureReporter reporter([&](const QString &text) { shown.append(text); });
+        const QString file = writeTestFile(m_dir, u"hostile.cfg"_qs,
+                                           "[SEARCHENGINES]\nCOUNT=30000\n[QUESTIONS]\nCOUNT=0\n");
+        const LanguageTables t = LoadLanguage(file, reporter).tables;
+        const int failures = 2 * (30000 - 41);  // name and link of every engine beyond 40
+        QCOMPARE(shown.size(), 10);
+        reporter.finish();
+        QCOMPARE(shown.size(), 11);
+        QVERIFY(shown.last().contains(QString::number(failures - 10)));
+        reporter.finish();  // the count is given once
+        QCOMPARE(shown.size(), 11);
+        QCOMPARE(t.engines(), 41);
+    }
 
 private:
     LanguageFileContents load(const QByteArray &content)
@@ -34,163 +168,6 @@ private:
     QTemporaryDir m_dir;
     RecordingReporter m_failures;
 };
-
-void LanguageFileTest::missingFileGivesPlaceholders()
-{
-    const LanguageFileContents c = LoadLanguage(m_dir.filePath(u"absent.cfg"_qs), m_failures);
-    const LanguageTables &t = c.tables;
-    QVERIFY(m_failures.failures.isEmpty());
-    QCOMPARE(t.EngineCount, 14);
-    QCOMPARE(t.QuestionCount, 9);
-    QCOMPARE(t.EngineLink[0], DefaultEngineLink);
-    QCOMPARE(t.QuestionWeight[8], 1.0);
-    for (double v : t.Matrix)
-        QCOMPARE(v, 0.0);
-    QCOMPARE(t.Url1, DefaultPortalAddress);
-    QCOMPARE(t.FinishedText, u"Ready"_qs);
-    QCOMPARE(c.welcomeText, u"Welcome"_qs);
-}
-
-void LanguageFileTest::counts_data()
-{
-    QTest::addColumn<QByteArray>("count");
-    QTest::addColumn<int>("engines");
-    QTest::addColumn<QStringList>("failures");
-    QTest::newRow("number then word") << QByteArray("9 engines") << 9 << QStringList();
-    QTest::newRow("half to even up") << QByteArray("3.5") << 4 << QStringList();
-    QTest::newRow("word") << QByteArray("many") << 0 << QStringList();
-    QTest::newRow("beyond 16 bits") << QByteArray("40000") << 0 << QStringList{u"Overflow"_qs};
-}
-
-void LanguageFileTest::counts()
-{
-    QFETCH(QByteArray, count);
-    QFETCH(int, engines);
-    QFETCH(QStringList, failures);
-    const LanguageTables t = load("[SEARCHENGINES]\nCOUNT=" + count + "\n").tables;
-    QCOMPARE(m_failures.failures, failures);
-    QCOMPARE(t.engines(), engines);
-    QCOMPARE(t.EngineName[std::size_t(engines)], QString());
-    if (engines > 0)
-        QCOMPARE(t.EngineName[std::size_t(engines - 1)], u"???"_qs);
-}
-
-void LanguageFileTest::tableBounds_data()
-{
-    QTest::addColumn<int>("engineCount");
-    QTest::addColumn<int>("questionCount");
-    QTest::addColumn<int>("expectedFailures");
-    QTest::addColumn<int>("engines");
-    QTest::addColumn<int>("questions");
-    // Empty matrix rows: only the name, link and question tables can overflow.
-    QTest::newRow("41 engines fit") << 41 << 1 << 0 << 41 << 1;
-    QTest::newRow("42 engines: name and link of the last") << 42 << 1 << 2 << 41 << 1;
-    QTest::newRow("16 questions fit") << 1 << 16 << 0 << 1 << 16;
-    QTest::newRow("17 questions: weight, text, yes, no") << 1 << 17 << 4 << 1 << 16;
-}
-
-void LanguageFileTest::tableBounds()
-{
-    QFETCH(int, engineCount);
-    QFETCH(int, questionCount);
-    QFETCH(int, expectedFailures);
-    QFETCH(int, engines);
-    QFETCH(int, questions);
-    const LanguageTables t =
-        load(QStringLiteral("[SEARCHENGINES]\nCOUNT=%1\n[QUESTIONS]\nCOUNT=%2\n")
-                 .arg(engineCount)
-                 .arg(questionCount)
-                 .toUtf8())
-            .tables;
-    QCOMPARE(m_failures.failures.size(), expectedFailures);
-    for (const QString &f : m_failures.failures)
-        QCOMPARE(f, u"Subscript out of range"_qs);
-    QCOMPARE(t.engines(), engines);
-    QCOMPARE(t.questions(), questions);
-    QCOMPARE(t.EngineName[std::size_t(engines - 1)], u"???"_qs);
-    QCOMPARE(t.QuestionText[std::size_t(questions - 1)], u"???"_qs);
-}
-
-void LanguageFileTest::matrixRows_data()
-{
-    QTest::addColumn<QByteArray>("rows");
-    QTest::addColumn<std::vector<double>>("matrix");  // positions 0 to 17: engines 0 and 1
-    QTest::addColumn<QStringList>("failures");
-    using V = std::vector<double>;
-    const QString mismatch = u"Type mismatch"_qs;
-    QTest::newRow("blanks around numbers and row")
-        << QByteArray("S1=  2, -2 ,1  ") << V{0, 0, 0, 0, 0, 0, 0, 0, 0, 1, -1, 0.5}
-        << QStringList();
-    QTest::newRow("every number halved") << QByteArray("S0=2,1,0,-1,-2")
-                                         << V{1, 0.5, 0, -0.5, -1} << QStringList();
-    QTest::newRow("fractions rounded down first")
-        << QByteArray("S0=1.5,-1.5,2.9") << V{0.5, -1, 1} << QStringList();
-    QTest::newRow("comma at the end") << QByteArray("S0=2,1,") << V{1, 0.5} << QStringList();
-    QTest::newRow("empty piece keeps its place")
-        << QByteArray("S0=2,,1") << V{1, 0, 0.5} << QStringList{mismatch};
-    QTest::newRow("words") << QByteArray("S0=yes,no") << V{} << QStringList{mismatch, mismatch};
-    QTest::newRow("long row spills into the next engine")
-        << QByteArray("S0=0,0,0,0,0,0,0,0,0,2") << V{0, 0, 0, 0, 0, 0, 0, 0, 0, 1}
-        << QStringList();
-    QTest::newRow("next engine's row overwrites the spill")
-        << QByteArray("S0=0,0,0,0,0,0,0,0,0,2,2\nS1=-2")
-        << V{0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 1} << QStringList();
-    QTest::newRow("beyond a double") << QByteArray("S0=1e999,2") << V{0, 1}
-                                     << QStringList{u"Overflow"_qs};
-}
-
-void LanguageFileTest::matrixRows()
-{
-    QFETCH(QByteArray, rows);
-    QFETCH(std::vector<double>, matrix);
-    QFETCH(QStringList, failures);
-    const LanguageTables t = load("[SEARCHENGINES]\nCOUNT=2\n[MATRIX]\n" + rows + "\n").tables;
-    QCOMPARE(m_failures.failures, failures);
-    matrix.resize(18);
-    for (int i = 0; i < 18; ++i)
-        QCOMPARE(t.Matrix[std::size_t(i)], matrix[std::size_t(i)]);
-}
-
-void LanguageFileTest::matrixBeyondItsTable()
-{
-    // 41 engines of 16 questions need 656 positions: engine 37 ends at 607.
-    const LanguageTables t = load("[SEARCHENGINES]\nCOUNT=41\n[QUESTIONS]\nCOUNT=16\n"
-                                  "[MATRIX]\nS37=2,2,2,2,2,2,2,2,2,2,2,2,2,2,2,2\nS40=2\n")
-                                 .tables;
-    QCOMPARE(m_failures.failures,
-             QStringList(8, u"Subscript out of range"_qs));  // 601..607, 640
-    QCOMPARE(t.matrixValue(37, 8), 1.0);  // position 600, the last
-    QCOMPARE(t.matrixValue(37, 9), 0.0);
-    QCOMPARE(t.matrixValue(40, 0), 0.0);
-    QCOMPARE(t.matrixValue(-1, 0), 0.0);
-}
-
-void LanguageFileTest::numberedKeys()
-{
-    const LanguageTables t = load("[SEARCHENGINES]\nCOUNT=3\n[ENGINES]\nENGINE01=Zero-one\n"
-                                  "engine2=lower case\n ENGINE0 = padded \n")
-                                 .tables;
-    QCOMPARE(t.EngineName[0], u"padded"_qs);
-    QCOMPARE(t.EngineName[1], u"???"_qs);
-    QCOMPARE(t.EngineName[2], u"lower case"_qs);
-}
-
-void LanguageFileTest::floodOfFailuresIsCapped()
-{
-    QStringList shown;
-    LoadFailureReporter reporter([&](const QString &text) { shown.append(text); });
-    const QString file = writeTestFile(m_dir, u"hostile.cfg"_qs,
-                                       "[SEARCHENGINES]\nCOUNT=30000\n[QUESTIONS]\nCOUNT=0\n");
-    const LanguageTables t = LoadLanguage(file, reporter).tables;
-    const int failures = 2 * (30000 - 41);  // name and link of every engine beyond 40
-    QCOMPARE(shown.size(), 10);
-    reporter.finish();
-    QCOMPARE(shown.size(), 11);
-    QVERIFY(shown.last().contains(QString::number(failures - 10)));
-    reporter.finish();  // the count is given once
-    QCOMPARE(shown.size(), 11);
-    QCOMPARE(t.engines(), 41);
-}
 
 QTEST_GUILESS_MAIN(LanguageFileTest)
 #include "test_languagefile.moc"

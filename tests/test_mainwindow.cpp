@@ -2,7 +2,6 @@
 
 #include <QLabel>
 #include <QListWidget>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -49,14 +48,148 @@ class MainWindowTest : public QObject
 private Q_SLOTS:
     void init() { m_program = std::make_unique<Program>(); }
     void cleanup() { m_program.reset(); }
-    void startsOnDefaultsWithoutFiles();
-    void startsWithBothFiles();
-    void wizardRunsThroughTheWindow();
-    void flowEdges_data();
-    void flowEdges();
-    void newRestartsAndSelectsYes();
-    void windowHasItsDesignedShape();
-    void failuresWhileLoadingAreShown();
+
+    void startsOnDefaultsWithoutFiles()
+    {
+        frmZVS &w = start();
+        QCOMPARE(w.windowTitle(), u"Zorvane 1.0.7 English No Skin found"_qs);
+        QCOMPARE(listTexts(control<QListWidget>("lstEngines")), QStringList(14, u" 100% ???"_qs));
+        QCOMPARE(control<QLabel>("lblQuestion")->text(), u"???"_qs);
+        QCOMPARE(w.layoutState(), 0);
+        QVERIFY(m_program->messages.isEmpty());
+    }
+
+    void wizardRunsThroughTheWindow()
+    {
+        write("zv.cfg", ThreeEngines);
+        write("skin.cfg", "[GENERAL]\nNAME=Night Owl\n");
+        frmZVS &w = start();
+        auto *list = control<QListWidget>("lstEngines");
+        auto *question = control<QLabel>("lblQuestion");
+        const QStringList fresh = {u" 100% Alpha"_qs, u" 100% Beta"_qs, u" 100% Gamma"_qs};
+        QCOMPARE(w.windowTitle(), u"Zorvane 1.0.7 Testish Night Owl"_qs);
+        QCOMPARE(listTexts(list), fresh);
+        QCOMPARE(question->text(), u"First?"_qs);
+        QCOMPARE(control<QRadioButton>("optYEs")->text(), u"Y-one"_qs);
+
+        clickNext();  // leaves the start
+        QCOMPARE(w.layoutState(), 1);
+        QVERIFY(question->isVisibleTo(&w));
+
+        clickNext();  // Yes to the first question
+        QCOMPARE(question->text(), u"Second?"_qs);
+        QCOMPARE(control<QRadioButton>("optNo")->text(), u"N-two"_qs);
+        QCOMPARE(listTexts(list),
+                 (QStringList{u" 100% Gamma"_qs, u" 50% Beta"_qs, u" 0% Alpha"_qs}));
+
+        QTest::mouseClick(control<QRadioButton>("optNo"), Qt::LeftButton);
+        clickNext();  // No to the second: finished
+        QCOMPARE(w.layoutState(), 2);
+        QVERIFY(!question->isVisibleTo(&w));
+        QCOMPARE(control<QLabel>("lblStartText")->text(), u"All done"_qs);
+        QCOMPARE(listTexts(list),
+                 (QStringList{u" 100% Gamma"_qs, u" 25% Beta"_qs, u" 25% Alpha"_qs}));
+        QVERIFY(m_program->launcher.urls.isEmpty());
+
+        clickNext();  // launches the leader
+        QCOMPARE(m_program->launcher.urls, QList<QUrl>{QUrl(u"http://gamma.example"_qs)});
+
+        // File > New restarts with Yes selected again, though No was the last answer.
+        m_program->trigger("fmnuNew");
+        QCOMPARE(w.layoutState(), 0);
+        QVERIFY(control<QRadioButton>("optYEs")->isChecked());
+        QCOMPARE(w.wizard().Answer(), Wizard::Yes);
+        QCOMPARE(question->text(), u"First?"_qs);
+        QCOMPARE(listTexts(list), fresh);
+    }
+
+    void flowEdges_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("actions");  // n: Next; Y, N: choose an option
+        QTest::addColumn<int>("layout");
+        QTest::addColumn<QString>("top");  // the first list entry afterwards
+        QTest::addColumn<QStringList>("launches");
+        const QStringList none;
+        const QString c = u"http://c.example"_qs;
+        QTest::newRow("first Next only starts")
+            << engines(9) << u"n"_qs << 1 << u" 100% A"_qs << none;
+        QTest::newRow("nine answers finish")
+            << engines(9) << u"n"_qs.repeated(10) << 2 << u" 55% C"_qs << none;
+        QTest::newRow("every later Next launches")
+            << engines(9) << u"n"_qs.repeated(12) << 2 << u" 55% C"_qs << QStringList{c, c};
+        QTest::newRow("no questions: second Next launches")
+            << engines(0) << u"nn"_qs << 1 << u" 100% A"_qs << QStringList{u"http://a.example"_qs};
+        QTest::newRow("no engines launch nothing") << engines(1, 0) << u"nnnn"_qs << 2 << QString()
+                                                   << none;
+        QTest::newRow("answer kept until changed")
+            << engines(3) << u"nNnnn"_qs << 2 << u" 50% A"_qs << none;
+        QTest::newRow("seventeen questions stop at sixteen")
+            << engines(17) << u"n"_qs.repeated(17) << 2 << u" 53% C"_qs << none;
+    }
+
+    void flowEdges()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, actions);
+        QFETCH(int, layout);
+        QFETCH(QString, top);
+        QFETCH(QStringList, launches);
+        write("zv.cfg", file);
+        frmZVS &w = start();
+        for (const QChar action : actions) {
+            if (action == u'n')
+                clickNext();
+            else
+                QTest::mouseClick(control<QRadioButton>(action == u'Y' ? "optYEs" : "optNo"),
+                                  Qt::LeftButton);
+        }
+        QCOMPARE(w.layoutState(), layout);
+        const QStringList list = listTexts(control<QListWidget>("lstEngines"));
+        QCOMPARE(list.value(0), top);
+        QStringList launched;
+        for (const QUrl &url : m_program->launcher.urls)
+            launched.append(url.toString());
+        QCOMPARE(launched, launches);
+        QVERIFY(!m_program->messages.join(u'\n').contains(u"not a web address"_qs));
+    }
+
+    void windowHasItsDesignedShape()
+    {
+        frmZVS &w = start();
+        QCOMPARE(w.centralWidget()->size(), QSize(620, 408));
+        QCOMPARE(w.minimumSize(), w.maximumSize());
+        QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
+        const struct
+        {
+            const char *name;
+            QRect geometry;
+        } controls[] = {
+            {"Frame1", {4, 4, 417, 241}},         {"lstEngines", {428, 4, 189, 386}},
+            {"cmdNext", {356, 124, 41, 41}},      {"optNo", {52, 160, 293, 65}},
+            {"optYEs", {52, 92, 297, 65}},        {"lblQuestion", {48, 16, 349, 77}},
+            {"lblStartText", {4, 16, 345, 157}},
+        };
+        for (const auto &c : controls)
+            QCOMPARE(control<QWidget>(c.name)->geometry(), c.geometry);
+        QCOMPARE(control<QWidget>("imgHelp")->pos(), QPoint(4, 240));
+        // The icon-only button has a name a screen reader can speak.
+        QCOMPARE(control<QPushButton>("cmdNext")->accessibleName(), u"Start"_qs);
+    }
+
+    void failuresWhileLoadingAreShown()
+    {
+        write("zv.cfg", "[SEARCHENGINES]\nCOUNT=2\n[MATRIX]\nS0=1,x\n");
+        write("skin.cfg", "[FONT]\nQUESTION_FONTSZ=huge\n");
+        start();
+        QCOMPARE(m_program->messages, (QStringList{u"Type mismatch"_qs, u"Type mismatch"_qs}));
+        QCOMPARE(control<QListWidget>("lstEngines")->count(), 2);
+        // The settings the failed skin load never reached take their defaults.
+        const QFont font = control<QLabel>("lblQuestion")->font();
+        QCOMPARE(font.family(), u"Arial"_qs);
+        QCOMPARE(font.pointSize(), 12);
+        QCOMPARE(control<QListWidget>("lstEngines")->font().pointSize(), 12);
+    }
 
 private:
     frmZVS &start() { return m_program->start(); }
@@ -76,168 +209,6 @@ private:
 
     std::unique_ptr<Program> m_program;
 };
-
-void MainWindowTest::startsOnDefaultsWithoutFiles()
-{
-    frmZVS &w = start();
-    QCOMPARE(w.windowTitle(), u"Zorvane 1.0.7 English No Skin found"_qs);
-    QCOMPARE(listTexts(control<QListWidget>("lstEngines")), QStringList(14, u" 100% ???"_qs));
-    QCOMPARE(control<QLabel>("lblStartText")->text(), u"Launch the best search engine"_qs);
-    QCOMPARE(control<QLabel>("lblQuestion")->text(), u"???"_qs);
-    QCOMPARE(w.layoutState(), 0);
-    QVERIFY(m_program->messages.isEmpty());
-}
-
-void MainWindowTest::startsWithBothFiles()
-{
-    write("zv.cfg", ThreeEngines);
-    write("skin.cfg", "[GENERAL]\nNAME=Night Owl\n");
-    frmZVS &w = start();
-    QCOMPARE(w.windowTitle(), u"Zorvane 1.0.7 Testish Night Owl"_qs);
-    QCOMPARE(listTexts(control<QListWidget>("lstEngines")),
-             (QStringList{u" 100% Alpha"_qs, u" 100% Beta"_qs, u" 100% Gamma"_qs}));
-    QCOMPARE(control<QLabel>("lblStartText")->text(), u"Launch the best search engine"_qs);
-    QCOMPARE(control<QLabel>("lblQuestion")->text(), u"First?"_qs);
-    QCOMPARE(control<QRadioButton>("optYEs")->text(), u"Y-one"_qs);
-}
-
-void MainWindowTest::wizardRunsThroughTheWindow()
-{
-    write("zv.cfg", ThreeEngines);
-    frmZVS &w = start();
-    auto *list = control<QListWidget>("lstEngines");
-    auto *question = control<QLabel>("lblQuestion");
-
-    clickNext();  // leaves the start
-    QCOMPARE(w.layoutState(), 1);
-    QVERIFY(question->isVisibleTo(&w));
-    QCOMPARE(listTexts(list).first(), u" 100% Alpha"_qs);
-
-    clickNext();  // Yes to the first question
-    QCOMPARE(question->text(), u"Second?"_qs);
-    QCOMPARE(control<QRadioButton>("optNo")->text(), u"N-two"_qs);
-    QCOMPARE(listTexts(list), (QStringList{u" 100% Gamma"_qs, u" 50% Beta"_qs, u" 0% Alpha"_qs}));
-
-    QTest::mouseClick(control<QRadioButton>("optNo"), Qt::LeftButton);
-    clickNext();  // No to the second: finished
-    QCOMPARE(w.layoutState(), 2);
-    QVERIFY(!question->isVisibleTo(&w));
-    QCOMPARE(control<QLabel>("lblStartText")->text(), u"All done"_qs);
-    QCOMPARE(listTexts(list), (QStringList{u" 100% Gamma"_qs, u" 25% Beta"_qs, u" 25% Alpha"_qs}));
-    QVERIFY(m_program->launcher.urls.isEmpty());
-
-    clickNext();  // launches the leader
-    QCOMPARE(m_program->launcher.urls, QList<QUrl>{QUrl(u"http://gamma.example"_qs)});
-}
-
-void MainWindowTest::flowEdges_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("actions");  // n: Next; Y, N: choose an option
-    QTest::addColumn<int>("layout");
-    QTest::addColumn<QString>("top");  // the first list entry afterwards
-    QTest::addColumn<QStringList>("launches");
-    const QStringList none;
-    const QString c = u"http://c.example"_qs;
-    QTest::newRow("first Next only starts") << engines(9) << u"n"_qs << 1 << u" 100% A"_qs << none;
-    QTest::newRow("nine answers finish")
-        << engines(9) << u"n"_qs.repeated(10) << 2 << u" 55% C"_qs << none;
-    QTest::newRow("every later Next launches")
-        << engines(9) << u"n"_qs.repeated(12) << 2 << u" 55% C"_qs << QStringList{c, c};
-    QTest::newRow("no questions: second Next launches")
-        << engines(0) << u"nn"_qs << 1 << u" 100% A"_qs << QStringList{u"http://a.example"_qs};
-    QTest::newRow("no engines launch nothing") << engines(1, 0) << u"nnnn"_qs << 2 << QString()
-                                               << none;
-    QTest::newRow("answer kept until changed") << engines(3) << u"nNnnn"_qs << 2 << u" 50% A"_qs
-                                               << none;
-    QTest::newRow("seventeen questions stop at sixteen")
-        << engines(17) << u"n"_qs.repeated(17) << 2 << u" 53% C"_qs << none;
-}
-
-void MainWindowTest::flowEdges()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(QString, actions);
-    QFETCH(int, layout);
-    QFETCH(QString, top);
-    QFETCH(QStringList, launches);
-    write("zv.cfg", file);
-    frmZVS &w = start();
-    for (const QChar action : actions) {
-        if (action == u'n')
-            clickNext();
-        else
-            QTest::mouseClick(control<QRadioButton>(action == u'Y' ? "optYEs" : "optNo"),
-                              Qt::LeftButton);
-    }
-    QCOMPARE(w.layoutState(), layout);
-    const QStringList list = listTexts(control<QListWidget>("lstEngines"));
-    QCOMPARE(list.value(0), top);
-    QStringList launched;
-    for (const QUrl &url : m_program->launcher.urls)
-        launched.append(url.toString());
-    QCOMPARE(launched, launches);
-    QVERIFY(!m_program->messages.join(u'\n').contains(u"not a web address"_qs));
-}
-
-void MainWindowTest::newRestartsAndSelectsYes()
-{
-    write("zv.cfg", ThreeEngines);
-    frmZVS &w = start();
-    clickNext();
-    QTest::mouseClick(control<QRadioButton>("optNo"), Qt::LeftButton);
-    clickNext();
-    QCOMPARE(w.wizard().Answer(), Wizard::No);
-
-    w.findChild<QAction *>(u"fmnuNew"_qs)->trigger();
-    QCOMPARE(w.layoutState(), 0);
-    QVERIFY(control<QRadioButton>("optYEs")->isChecked());
-    QCOMPARE(w.wizard().Answer(), Wizard::Yes);
-    QCOMPARE(control<QLabel>("lblQuestion")->text(), u"First?"_qs);
-    QCOMPARE(listTexts(control<QListWidget>("lstEngines")),
-             (QStringList{u" 100% Alpha"_qs, u" 100% Beta"_qs, u" 100% Gamma"_qs}));
-}
-
-void MainWindowTest::windowHasItsDesignedShape()
-{
-    frmZVS &w = start();
-    QCOMPARE(w.centralWidget()->size(), QSize(620, 408));
-    QCOMPARE(w.minimumSize(), w.maximumSize());
-    QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
-    const struct
-    {
-        const char *name;
-        QRect geometry;
-    } controls[] = {
-        {"Frame1", {4, 4, 417, 241}},         {"lstEngines", {428, 4, 189, 386}},
-        {"cmdNext", {356, 124, 41, 41}},      {"optNo", {52, 160, 293, 65}},
-        {"optYEs", {52, 92, 297, 65}},        {"lblQuestion", {48, 16, 349, 77}},
-        {"lblStartText", {4, 16, 345, 157}},
-    };
-    for (const auto &c : controls)
-        QCOMPARE(control<QWidget>(c.name)->geometry(), c.geometry);
-    QCOMPARE(control<QWidget>("imgHelp")->pos(), QPoint(4, 240));
-    // The icon-only button has a name a screen reader can speak.
-    QCOMPARE(control<QPushButton>("cmdNext")->accessibleName(), u"Start"_qs);
-    QStringList menus;
-    for (QAction *a : w.menuBar()->actions())
-        menus.append(a->text());
-    QCOMPARE(menus, (QStringList{u"&File"_qs, u"&Truth"_qs, u"&Money"_qs, u"&Help"_qs}));
-}
-
-void MainWindowTest::failuresWhileLoadingAreShown()
-{
-    write("zv.cfg", "[SEARCHENGINES]\nCOUNT=2\n[MATRIX]\nS0=1,x\n");
-    write("skin.cfg", "[FONT]\nQUESTION_FONTSZ=huge\n");
-    start();
-    QCOMPARE(m_program->messages, (QStringList{u"Type mismatch"_qs, u"Type mismatch"_qs}));
-    QCOMPARE(control<QListWidget>("lstEngines")->count(), 2);
-    // The settings the failed skin load never reached take their defaults.
-    const QFont font = control<QLabel>("lblQuestion")->font();
-    QCOMPARE(font.family(), u"Arial"_qs);
-    QCOMPARE(font.pointSize(), 12);
-    QCOMPARE(control<QListWidget>("lstEngines")->font().pointSize(), 12);
-}
 
 QTEST_MAIN(MainWindowTest)
 #include "test_mainwindow.moc"

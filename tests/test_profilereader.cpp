@@ -12,123 +12,112 @@ class ProfileReaderTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void readsAsWindowsDoes_data();
-    void readsAsWindowsDoes();
-    void longValuesAreCut_data();
-    void longValuesAreCut();
-    void missingOrIrregularFileGivesDefault();
-    void everyCallReadsTheFileAnew();
+    void readsAsWindowsDoes_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("expected");  // the default is "DEF"
+
+        const char *def = "DEF";
+        auto row = [](const char *name, const QByteArray &content, const char *section,
+                      const char *key, const char *expected) {
+            QTest::newRow(name) << content << QString::fromUtf8(section) << QString::fromUtf8(key)
+                                << QString::fromUtf8(expected);
+        };
+        row("plain line", "[GENERAL]\nLANGUAGE=Deutsch\n", "GENERAL", "LANGUAGE", "Deutsch");
+        row("names ignore case", "[general]\nlanguage=x\n", "GENERAL", "LANGUAGE", "x");
+        row("misspelt key", "[GENERAL]\nLANGUAGE=x\n", "GENERAL", "LANGUAG", def);
+        row("misspelt section", "[GENERAL]\nLANGUAGE=x\n", "GENERALS", "LANGUAGE", def);
+        row("blanks around section name", "[  GENERAL \t]\nK=v\n", "GENERAL", "K", "v");
+        row("blanks around key and value", "[S]\n   K \t=  a  b \t\n", "S", "K", "a  b");
+        row("value holds equals signs", "[S]\nURL=http://a/?b=c\n", "S", "URL", "http://a/?b=c");
+        row("empty value is not missing", "[S]\nK=\n", "S", "K", "");
+        row("line without equals sign", "[S]\nK\n", "S", "K", def);
+        row("double quotes removed", "[S]\nK=\"a b\"\n", "S", "K", "a b");
+        row("single quotes removed", "[S]\nK='a b'\n", "S", "K", "a b");
+        row("blanks inside quotes kept", "[S]\nK=\"  a \"\n", "S", "K", "  a ");
+        row("empty quotes", "[S]\nK=\"\"\n", "S", "K", "");
+        row("mixed quotes kept", "[S]\nK=\"abc'\n", "S", "K", "\"abc'");
+        row("lone quote kept", "[S]\nK=\"\n", "S", "K", "\"");
+        row("inner quotes kept", "[S]\nK=a \"b\" c\n", "S", "K", "a \"b\" c");
+        row("comment line", "[S]\n;K=1\nK=2\n", "S", "K", "2");
+        row("commented section", ";[S]\nK=1\n[S]\nK=2\n", "S", "K", "2");
+        row("semicolon inside value kept", "[S]\nK=a ; b\n", "S", "K", "a ; b");
+        row("first of repeated keys", "[S]\nK=1\nK=2\n", "S", "K", "1");
+        row("first of repeated sections", "[S]\nK=1\n[T]\n[S]\nK=2\n", "S", "K", "1");
+        row("repeated section not searched", "[S]\nA=1\n[S]\nK=2\n", "S", "K", def);
+        row("keys before any section", "K=0\n[S]\nX=1\n", "S", "K", def);
+        row("CRLF line ends", "[S]\r\nA=1\r\nK=2\r\n", "S", "K", "2");
+        row("mixed line ends", "[A]\r\nX=1\n[S]\rK=2", "S", "K", "2");
+        row("no final line end", "[S]\nK=last", "S", "K", "last");
+        row("text after section bracket", "[S] ; note\nK=v\n", "S", "K", "v");
+        row("NUL cuts the value", QByteArray("[S]\nK=ab\0cd\n", 12), "S", "K", "ab");
+        row("UTF-8", "[S]\nK=Espa\xC3\xB1ol \xE2\x82\xAC\n", "S", "K", "Español €");
+        row("UTF-8 with byte-order mark", "\xEF\xBB\xBF[S]\nK=\xC3\xA4\n", "S", "K", "ä");
+        row("Windows-1252", "[S]\nK=Espa\xF1ol \x80\x96\n", "S", "K", "Español €–");
+        row("one bad byte makes the file 1252", "[S]\nK=\xC3\xA4\nX=\xE4\n", "S", "K", "Ã¤");
+        row("UTF-16LE with byte-order mark",
+            QByteArray("\xFF\xFE[\0S\0]\0\n\0K\0=\0\xE4\0\n\0", 18), "S", "K", "ä");
+        row("non-ASCII names ignore case", "[\xC3\x9C" "BER]\nK=1\n", "über",
+            "K", "1");
+    }
+
+    void readsAsWindowsDoes()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, section);
+        QFETCH(QString, key);
+        QFETCH(QString, expected);
+        const QString file = writeTestFile(m_dir, QStringLiteral("test.ini"), content);
+        QCOMPARE(ReadIniValue(section, key, QStringLiteral("DEF"), file), expected);
+    }
+
+    void longValuesAreCut_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<int>("expectedLength");
+        QTest::newRow("999 whole") << 999 << 999;
+        QTest::newRow("1000 cut") << 1000 << 999;
+        QTest::newRow("5000 cut") << 5000 << 999;
+    }
+
+    void longValuesAreCut()
+    {
+        QFETCH(int, length);
+        QFETCH(int, expectedLength);
+        QByteArray value;
+        for (int i = 0; i < length; ++i)
+            value.append(char('a' + i % 26));
+        const QString file =
+            writeTestFile(m_dir, QStringLiteral("long.ini"), "[S]\nK=" + value + "\n");
+        QCOMPARE(ReadIniValue(u"S"_qs, u"K"_qs, u"D"_qs, file),
+                 QString::fromLatin1(value.left(expectedLength)));
+    }
+
+    void missingOrIrregularFileGivesDefault()
+    {
+        QCOMPARE(ReadIniValue(u"S"_qs, u"K"_qs, u"fallback"_qs, m_dir.filePath(u"none.ini"_qs)),
+                 u"fallback"_qs);
+        QCOMPARE(ReadIniValue(u"S"_qs, u"K"_qs, u"fallback"_qs, m_dir.path()), u"fallback"_qs);
+        // A named pipe with no writer would block a plain open for ever.
+        const QByteArray pipe = QFile::encodeName(m_dir.filePath(u"pipe.ini"_qs));
+        QCOMPARE(mkfifo(pipe.constData(), 0600), 0);
+        QCOMPARE(ReadIniValue(u"S"_qs, u"K"_qs, u"fallback"_qs, QFile::decodeName(pipe)),
+                 u"fallback"_qs);
+    }
+
+    void everyCallReadsTheFileAnew()
+    {
+        const QString file = writeTestFile(m_dir, u"edit.ini"_qs, "[S]\nK=before\n");
+        QCOMPARE(ReadIniValue(u"S"_qs, u"K"_qs, QString(), file), u"before"_qs);
+        writeTestFile(m_dir, u"edit.ini"_qs, "[S]\nK=after\n");
+        QCOMPARE(ReadIniValue(u"S"_qs, u"K"_qs, QString(), file), u"after"_qs);
+    }
 
 private:
     QTemporaryDir m_dir;
 };
-
-void ProfileReaderTest::readsAsWindowsDoes_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QString>("section");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("expected");  // the default is "DEF"
-
-    const char *def = "DEF";
-    auto row = [](const char *name, const QByteArray &content, const char *section,
-                  const char *key, const char *expected) {
-        QTest::newRow(name) << content << QString::fromUtf8(section) << QString::fromUtf8(key)
-                            << QString::fromUtf8(expected);
-    };
-    row("plain line", "[GENERAL]\nLANGUAGE=Deutsch\n", "GENERAL", "LANGUAGE", "Deutsch");
-    row("names ignore case", "[general]\nlanguage=x\n", "GENERAL", "LANGUAGE", "x");
-    row("misspelt key", "[GENERAL]\nLANGUAGE=x\n", "GENERAL", "LANGUAG", def);
-    row("misspelt section", "[GENERAL]\nLANGUAGE=x\n", "GENERALS", "LANGUAGE", def);
-    row("key of another section", "[A]\nK=1\n[B]\nX=2\n", "B", "K", def);
-    row("blanks around section name", "[  GENERAL \t]\nK=v\n", "GENERAL", "K", "v");
-    row("blanks around key and value", "[S]\n   K \t=  a  b \t\n", "S", "K", "a  b");
-    row("value holds equals signs", "[S]\nURL=http://a/?b=c\n", "S", "URL", "http://a/?b=c");
-    row("empty value is not missing", "[S]\nK=\n", "S", "K", "");
-    row("blank value is empty", "[S]\nK=   \n", "S", "K", "");
-    row("line without equals sign", "[S]\nK\n", "S", "K", def);
-    row("double quotes removed", "[S]\nK=\"a b\"\n", "S", "K", "a b");
-    row("single quotes removed", "[S]\nK='a b'\n", "S", "K", "a b");
-    row("blanks inside quotes kept", "[S]\nK=\"  a \"\n", "S", "K", "  a ");
-    row("empty quotes", "[S]\nK=\"\"\n", "S", "K", "");
-    row("unbalanced quote kept", "[S]\nK=\"abc\n", "S", "K", "\"abc");
-    row("mixed quotes kept", "[S]\nK=\"abc'\n", "S", "K", "\"abc'");
-    row("lone quote kept", "[S]\nK=\"\n", "S", "K", "\"");
-    row("inner quotes kept", "[S]\nK=a \"b\" c\n", "S", "K", "a \"b\" c");
-    row("comment line", "[S]\n;K=1\nK=2\n", "S", "K", "2");
-    row("commented section", ";[S]\nK=1\n[S]\nK=2\n", "S", "K", "2");
-    row("semicolon inside value kept", "[S]\nK=a ; b\n", "S", "K", "a ; b");
-    row("first of repeated keys", "[S]\nK=1\nK=2\n", "S", "K", "1");
-    row("first of repeated sections", "[S]\nK=1\n[T]\n[S]\nK=2\n", "S", "K", "1");
-    row("repeated section not searched", "[S]\nA=1\n[S]\nK=2\n", "S", "K", def);
-    row("keys before any section", "K=0\n[S]\nX=1\n", "S", "K", def);
-    row("CR line ends", "[S]\rA=1\rK=2\r", "S", "K", "2");
-    row("CRLF line ends", "[S]\r\nA=1\r\nK=2\r\n", "S", "K", "2");
-    row("mixed line ends", "[A]\r\nX=1\n[S]\rK=2", "S", "K", "2");
-    row("no final line end", "[S]\nK=last", "S", "K", "last");
-    row("text after section bracket", "[S] ; note\nK=v\n", "S", "K", "v");
-    row("NUL cuts the value", QByteArray("[S]\nK=ab\0cd\n", 12), "S", "K", "ab");
-    row("UTF-8", "[S]\nK=Espa\xC3\xB1ol \xE2\x82\xAC\n", "S", "K", "Español €");
-    row("UTF-8 with byte-order mark", "\xEF\xBB\xBF[S]\nK=\xC3\xA4\n", "S", "K", "ä");
-    row("Windows-1252", "[S]\nK=Espa\xF1ol \x80\x96\n", "S", "K", "Español €–");
-    row("one bad byte makes the file 1252", "[S]\nK=\xC3\xA4\nX=\xE4\n", "S", "K", "Ã¤");
-    row("UTF-16LE with byte-order mark",
-        QByteArray("\xFF\xFE[\0S\0]\0\n\0K\0=\0\xE4\0\n\0", 18), "S", "K", "ä");
-    row("non-ASCII names ignore case", "[\xC3\x9C" "BER]\nK=1\n", "über",
-        "K", "1");
-}
-
-void ProfileReaderTest::readsAsWindowsDoes()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(QString, section);
-    QFETCH(QString, key);
-    QFETCH(QString, expected);
-    const QString file = writeTestFile(m_dir, QStringLiteral("test.ini"), content);
-    QCOMPARE(ReadIniValue(section, key, QStringLiteral("DEF"), file), expected);
-}
-
-void ProfileReaderTest::longValuesAreCut_data()
-{
-    QTest::addColumn<int>("length");
-    QTest::addColumn<int>("expectedLength");
-    QTest::newRow("998") << 998 << 998;
-    QTest::newRow("999 whole") << 999 << 999;
-    QTest::newRow("1000 cut") << 1000 << 999;
-    QTest::newRow("5000 cut") << 5000 << 999;
-}
-
-void ProfileReaderTest::longValuesAreCut()
-{
-    QFETCH(int, length);
-    QFETCH(int, expectedLength);
-    QByteArray value;
-    for (int i = 0; i < length; ++i)
-        value.append(char('a' + i % 26));
-    const QString file = writeTestFile(m_dir, QStringLiteral("long.ini"), "[S]\nK=" + value + "\n");
-    QCOMPARE(ReadIniValue(u"S"_qs, u"K"_qs, u"D"_qs, file),
-             QString::fromLatin1(value.left(expectedLength)));
-}
-
-void ProfileReaderTest::missingOrIrregularFileGivesDefault()
-{
-    QCOMPARE(ReadIniValue(u"S"_qs, u"K"_qs, u"fallback"_qs, m_dir.filePath(u"none.ini"_qs)),
-             u"fallback"_qs);
-    QCOMPARE(ReadIniValue(u"S"_qs, u"K"_qs, u"fallback"_qs, m_dir.path()), u"fallback"_qs);
-    // A named pipe with no writer would block a plain open for ever.
-    const QByteArray pipe = QFile::encodeName(m_dir.filePath(u"pipe.ini"_qs));
-    QCOMPARE(mkfifo(pipe.constData(), 0600), 0);
-    QCOMPARE(ReadIniValue(u"S"_qs, u"K"_qs, u"fallback"_qs, QFile::decodeName(pipe)),
-             u"fallback"_qs);
-}
-
-void ProfileReaderTest::everyCallReadsTheFileAnew()
-{
-    const QString file = writeTestFile(m_dir, u"edit.ini"_qs, "[S]\nK=before\n");
-    QCOMPARE(ReadIniValue(u"S"_qs, u"K"_qs, QString(), file), u"before"_qs);
-    writeTestFile(m_dir, u"edit.ini"_qs, "[S]\nK=after\n");
-    QCOMPARE(ReadIniValue(u"S"_qs, u"K"_qs, QString(), file), u"after"_qs);
-}
 
 QTEST_GUILESS_MAIN(ProfileReaderTest)
 #include "test_profilereader.moc"

@@ -50,107 +50,110 @@ private Q_SLOTS:
     void initTestCase() { QApplication::setStyle(u"Fusion"_qs); }
     void init() { m_p = std::make_unique<Program>(); m_p->write(u"zv.cfg"_qs, Language); }
     void cleanup() { m_p.reset(); }
-    void layouts();
-    void skinnedControls();
+
+    void layouts()
+    {
+        for (const auto &[name, color] :
+             {std::pair{"zvstart.ico", Qt::red}, std::pair{"zvnext.ico", Qt::green},
+              std::pair{"zvlaunch.ico", Qt::blue}, std::pair{"zv.ico", Qt::yellow}})
+            writePicture(*m_p, name, color);
+        zv::frmZVS &w = m_p->start();
+        auto *next = m_p->find<QPushButton>(u"cmdNext"_qs);
+        const QStringList controls = {u"Frame1"_qs,      u"lstEngines"_qs,   u"imgHelp"_qs,
+                                      u"cmdNext"_qs,     u"lblStartText"_qs, u"lblQuestion"_qs,
+                                      u"imgQuestion"_qs, u"optYEs"_qs,       u"optNo"_qs};
+        // Layout 0 shows no welcome text; another number (3) changes none of these.
+        struct Layout { int layout; const char *shown, *tip, *startText; QColor picture; };
+        const Layout layouts[] = {
+            {0, "111110000", "Go", "Launch the best search engine", Qt::red},
+            {2, "111110000", "Fly", "All done", Qt::blue},
+            {1, "111101111", "Onwards", "All done", Qt::green},
+            {3, "111101111", "Onwards", "All done", Qt::green},
+            {0, "111110000", "Go", "Launch the best search engine", Qt::red},
+        };
+        for (const auto &l : layouts) {
+            w.SetLayout(std::int16_t(l.layout));
+            QString visible;  // one digit per control above
+            for (const QString &name : controls)
+                visible += QLatin1Char(shown(name) ? '1' : '0');
+            QCOMPARE(visible, QLatin1String(l.shown));
+            QCOMPARE(m_p->find<QLabel>(u"lblStartText"_qs)->text(), QLatin1String(l.startText));
+            QCOMPARE(next->accessibleName(), QLatin1String(l.tip));
+            QCOMPARE(colorOf(next->icon()), l.picture);
+        }
+
+        // Every change reads the language file anew and does the common steps;
+        // other numbers only those. Tooltips that look like markup show as written.
+        auto *list = m_p->find(u"lstEngines"_qs);
+        QByteArray edited = Language;
+        m_p->write(u"zv.cfg"_qs, edited.replace("=", "=<b>New</b> "));
+        list->setPalette(QPalette(Qt::yellow));
+        w.SetLayout(3);
+        QCOMPARE(list->accessibleDescription(), u"<b>New</b> List tip"_qs);
+        QCOMPARE(list->palette().color(QPalette::Base), QColor(Qt::black));
+        QCOMPARE(next->accessibleName(), u"Go"_qs);
+
+        // A missing picture keeps the one shown and the change goes on; the help
+        // box takes its picture's size.
+        QVERIFY(QFile::remove(m_p->dir.filePath(u"zvnext.ico"_qs)));
+        writePicture(*m_p, "zvhelp.bmp", Qt::magenta, {60, 30});
+        writePicture(*m_p, "zv.ico", Qt::darkCyan);
+        w.SetLayout(1);
+        QCOMPARE(next->accessibleName(), u"<b>New</b> Onwards"_qs);
+        QCOMPARE(QTextDocumentFragment::fromHtml(next->toolTip()).toPlainText(),
+                 next->accessibleName());
+        QCOMPARE(colorOf(next->icon()), QColor(Qt::red));
+        QCOMPARE(colorOf(w.windowIcon()), QColor(Qt::darkCyan));
+        w.SetLayout(0);
+        QCOMPARE(m_p->find(u"imgHelp"_qs)->geometry(), QRect(4, 240, 60, 30));
+        QCOMPARE(m_p->messages, QStringList());
+    }
+
+    void skinnedControls()
+    {
+        m_p->write(u"skin.cfg"_qs, Skin);
+        zv::frmZVS &w = m_p->start();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        // font: family|points|bold|italic, if any; bare: a point no child or text covers.
+        const char *serif = "Liberation Serif|14|1|0";
+        const struct
+        {
+            const char *name;
+            QColor fore, back;
+            const char *font;
+            QPoint bare;
+        } skinned[] = {
+            {"form", QColor(0, 255, 0), QColor(0, 0, 128), "", {424, 200}},
+            {"lstEngines", QColor(0, 255, 255), QColor(64, 64, 64), "Arial|12|0|1", {129, 376}},
+            {"lblStartText", QColor(0, 128, 0), QColor(192, 0, 0), "Liberation Mono|9|1|1",
+             {342, 154}},
+            {"lblQuestion", QColor(255, 0, 0), QColor(48, 32, 16), serif, {346, 74}},
+            {"optYEs", QColor(255, 0, 255), QColor(128, 128, 128), serif, {294, 62}},
+            {"optNo", QColor(255, 0, 255), QColor(128, 128, 128), serif, {290, 62}},
+            {"Frame1", QColor(0, 128, 255), QColor(128, 64, 64), "", {380, 8}},
+        };
+        for (const auto &s : skinned) {
+            QWidget *c = m_p->find(QLatin1String(s.name));
+            const bool field = c == m_p->find(u"lstEngines"_qs);  // a list draws on Base with Text
+            QCOMPARE(c->palette().color(field ? QPalette::Text : QPalette::WindowText), s.fore);
+            QCOMPARE(c->palette().color(field ? QPalette::Base : QPalette::Window), s.back);
+            const QFont f = c->font();
+            if (*s.font)
+                QCOMPARE(u"%1|%2|%3|%4"_qs.arg(f.family())
+                             .arg(f.pointSize())
+                             .arg(f.bold())
+                             .arg(f.italic()),
+                         s.font);
+            QVERIFY2(c->grab().toImage().pixelColor(s.bare) == s.back, s.name);
+        }
+    }
 
 private:
     bool shown(const QString &name) { return m_p->find(name)->isVisibleTo(m_p->window.get()); }
 
     std::unique_ptr<Program> m_p;
 };
-
-void ScreenLayoutTest::layouts()
-{
-    for (const auto &[name, color] :
-         {std::pair{"zvstart.ico", Qt::red}, std::pair{"zvnext.ico", Qt::green},
-          std::pair{"zvlaunch.ico", Qt::blue}, std::pair{"zv.ico", Qt::yellow}})
-        writePicture(*m_p, name, color);
-    zv::frmZVS &w = m_p->start();
-    auto *next = m_p->find<QPushButton>(u"cmdNext"_qs);
-    const QStringList controls = {u"Frame1"_qs,      u"lstEngines"_qs,   u"imgHelp"_qs,
-                                  u"cmdNext"_qs,     u"lblStartText"_qs, u"lblQuestion"_qs,
-                                  u"imgQuestion"_qs, u"optYEs"_qs,       u"optNo"_qs};
-    const struct { int layout; const char *shown, *tip, *startText; QColor picture; } layouts[] = {
-        {0, "111110000", "Go", "Launch the best search engine", Qt::red},  // not the welcome text
-        {2, "111110000", "Fly", "All done", Qt::blue},
-        {1, "111101111", "Onwards", "All done", Qt::green},
-        {3, "111101111", "Onwards", "All done", Qt::green},  // another number changes none of these
-        {0, "111110000", "Go", "Launch the best search engine", Qt::red},
-    };
-    for (const auto &l : layouts) {
-        w.SetLayout(std::int16_t(l.layout));
-        QString visible;  // one digit per control above
-        for (const QString &name : controls)
-            visible += QLatin1Char(shown(name) ? '1' : '0');
-        QCOMPARE(visible, QLatin1String(l.shown));
-        QCOMPARE(m_p->find<QLabel>(u"lblStartText"_qs)->text(), QLatin1String(l.startText));
-        QCOMPARE(next->accessibleName(), QLatin1String(l.tip));
-        QCOMPARE(colorOf(next->icon()), l.picture);
-    }
-
-    // Every change reads the language file anew and does the common steps;
-    // other numbers only those. Tooltips that look like markup show as written.
-    auto *list = m_p->find(u"lstEngines"_qs);
-    QByteArray edited = Language;
-    m_p->write(u"zv.cfg"_qs, edited.replace("=", "=<b>New</b> "));
-    list->setPalette(QPalette(Qt::yellow));
-    w.SetLayout(3);
-    QCOMPARE(list->accessibleDescription(), u"<b>New</b> List tip"_qs);
-    QCOMPARE(list->palette().color(QPalette::Base), QColor(Qt::black));
-    QCOMPARE(next->accessibleName(), u"Go"_qs);
-
-    // A missing picture keeps the one shown and the change goes on; the help
-    // box takes its picture's size.
-    QVERIFY(QFile::remove(m_p->dir.filePath(u"zvnext.ico"_qs)));
-    writePicture(*m_p, "zvhelp.bmp", Qt::magenta, {60, 30});
-    writePicture(*m_p, "zv.ico", Qt::darkCyan);
-    w.SetLayout(1);
-    QCOMPARE(next->accessibleName(), u"<b>New</b> Onwards"_qs);
-    QCOMPARE(QTextDocumentFragment::fromHtml(next->toolTip()).toPlainText(),
-             next->accessibleName());
-    QCOMPARE(colorOf(next->icon()), QColor(Qt::red));
-    QCOMPARE(colorOf(w.windowIcon()), QColor(Qt::darkCyan));
-    w.SetLayout(0);
-    QCOMPARE(m_p->find(u"imgHelp"_qs)->geometry(), QRect(4, 240, 60, 30));
-    QCOMPARE(m_p->messages, QStringList());
-}
-
-void ScreenLayoutTest::skinnedControls()
-{
-    m_p->write(u"skin.cfg"_qs, Skin);
-    zv::frmZVS &w = m_p->start();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    // font: family|points|bold|italic, if any; bare: a point no child or text covers.
-    const char *serif = "Liberation Serif|14|1|0";
-    const struct
-    {
-        const char *name;
-        QColor fore, back;
-        const char *font;
-        QPoint bare;
-    } skinned[] = {
-        {"form", QColor(0, 255, 0), QColor(0, 0, 128), "", {424, 200}},
-        {"lstEngines", QColor(0, 255, 255), QColor(64, 64, 64), "Arial|12|0|1", {129, 376}},
-        {"lblStartText", QColor(0, 128, 0), QColor(192, 0, 0), "Liberation Mono|9|1|1", {342, 154}},
-        {"lblQuestion", QColor(255, 0, 0), QColor(48, 32, 16), serif, {346, 74}},
-        {"optYEs", QColor(255, 0, 255), QColor(128, 128, 128), serif, {294, 62}},
-        {"optNo", QColor(255, 0, 255), QColor(128, 128, 128), serif, {290, 62}},
-        {"Frame1", QColor(0, 128, 255), QColor(128, 64, 64), "", {380, 8}},
-    };
-    for (const auto &s : skinned) {
-        QWidget *c = m_p->find(QLatin1String(s.name));
-        const bool field = c == m_p->find(u"lstEngines"_qs);  // a list draws on Base with Text
-        QCOMPARE(c->palette().color(field ? QPalette::Text : QPalette::WindowText), s.fore);
-        QCOMPARE(c->palette().color(field ? QPalette::Base : QPalette::Window), s.back);
-        const QFont f = c->font();
-        if (*s.font)
-            QCOMPARE(
-                u"%1|%2|%3|%4"_qs.arg(f.family()).arg(f.pointSize()).arg(f.bold()).arg(f.italic()),
-                s.font);
-        QVERIFY2(c->grab().toImage().pixelColor(s.bare) == s.back, s.name);
-    }
-}
 
 QTEST_MAIN(ScreenLayoutTest)
 #include "test_screenlayout.moc"

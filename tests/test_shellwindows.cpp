@@ -30,106 +30,92 @@ class ShellWindowsTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void menus();
-    void explanationWindow();
-    void aboutWindow();
-};
+    void menus()
+    {
+        Program p;
+        p.modal = [&p](QDialog &window) { p.messages << window.objectName(); };
+        p.write(QStringLiteral("zv.cfg"), "[GENERAL]\nLANGUAGE=No menu\n");
+        p.start();
+        p.trigger("fmnuOnline");
+        QVERIFY(!p.quitCalled);
+        p.trigger("fmnuExit");
+        QVERIFY(p.quitCalled);
+        // The help page beside the program, wherever the program was started from.
+        const QString before = QDir::currentPath();
+        QTemporaryDir elsewhere;
+        QVERIFY(QDir::setCurrent(elsewhere.path()));
+        p.trigger("fmnuContents");
+        QVERIFY(QDir::setCurrent(before));
+        QCOMPARE(p.launcher.urls,
+                 QList<QUrl>{QUrl::fromLocalFile(p.dir.filePath(QStringLiteral("zvs.html")))});
+        QCOMPARE(p.messages, QStringList());
 
-void ShellWindowsTest::menus()
-{
-    Program p;
-    p.modal = [&p](QDialog &window) { p.messages << window.objectName(); };
-    p.write(QStringLiteral("zv.cfg"), "[GENERAL]\nLANGUAGE=No menu\n");
-    p.start();
-    p.trigger("fmnuOnline");
-    QVERIFY(!p.quitCalled);
-    p.trigger("fmnuExit");
-    QVERIFY(p.quitCalled);
-    // The help page beside the program, wherever the program was started from.
-    const QString before = QDir::currentPath();
-    QTemporaryDir elsewhere;
-    QVERIFY(QDir::setCurrent(elsewhere.path()));
-    p.trigger("fmnuContents");
-    QVERIFY(QDir::setCurrent(before));
-    QCOMPARE(p.launcher.urls,
-             QList<QUrl>{QUrl::fromLocalFile(p.dir.filePath(QStringLiteral("zvs.html")))});
-    QCOMPARE(p.messages, QStringList());
-
-    // Without a MENU section the built-in captions; with one, each entry its own.
-    const char *entries[][3] = {{"fmnuFile", "FILE", "&File"},
-                                {"fmnuNew", "NEW", "&New"},
-                                {"fmnuExit", "EXIT", "&Exit"},
-                                {"fmnuTruth", "TRUTH", "&Truth"},
-                                {"fmnuTruth1", "TRUTH1", "The truth about payed surfing programs"},
-                                {"fmnuMoney", "MONEY", "&Money"},
-                                {"fmnuMoney1", "MONEY1", "&Earn monye while surfing on the web"},
-                                {"fmnuHelp", "HELP", "&Help"},
-                                {"fmnuContents", "CONTENTS", "Contents"},
-                                {"fmnuOnline", "ONLINE", "Online Help"},
-                                {"fmnuAbout", "ABOUT", "&About"}};
-    QByteArray menu = "[MENU]\n";
-    for (const auto &[name, key, byDefault] : entries) {
-        QCOMPARE(p.find<QAction>(QLatin1String(name))->text(), QLatin1String(byDefault));
-        menu += key + QByteArray("=&Ü ") + key + "\n";
+        // Without a MENU section the built-in captions; with one, each entry its own.
+        QCOMPARE(p.find<QAction>(u"fmnuTruth1"_qs)->text(),
+                 u"The truth about payed surfing programs"_qs);
+        const QStringList entries =
+            u"File New Exit Truth Truth1 Money Money1 Help Contents Online About"_qs.split(u' ');
+        QByteArray menu = "[MENU]\n";
+        for (const QString &entry : entries)
+            menu += entry.toUpper().toUtf8() + "=&Ü " + entry.toUtf8() + "\n";
+        p.write(QStringLiteral("zv.cfg"), menu);
+        p.start();
+        for (const QString &entry : entries)
+            QCOMPARE(p.find<QAction>(u"fmnu"_qs + entry)->text(), u"&Ü "_qs + entry);
     }
-    p.write(QStringLiteral("zv.cfg"), menu);
-    p.start();
-    for (const auto &[name, key, byDefault] : entries)
-        QCOMPARE(p.find<QAction>(QLatin1String(name))->text(),
-                 QStringLiteral("&Ü ") + QLatin1String(key));
-}
 
-void ShellWindowsTest::explanationWindow()
-{
-    Program p;
-    p.write(QStringLiteral("zv.cfg"), "[EXPLANATION]\nTEXT=Why paid surfing does not pay.\n");
-    QStringList seen;
-    p.modal = [&seen](QDialog &window) {
-        QCOMPARE(window.windowTitle(), QStringLiteral("Earn money while surfing..."));
-        QCOMPARE(window.size(), QSize(537, 315));
-        auto *box = window.findChild<QPlainTextEdit *>(QStringLiteral("txtExp"));
-        QCOMPARE(box->geometry(), QRect(4, 4, 529, 273));
-        QCOMPARE(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-        QCOMPARE(box->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-        execWith(window, [&] {
-            const bool active = QTest::qWaitFor([&window] { return window.isActiveWindow(); });
-            seen << (active ? QApplication::focusWidget()->objectName()
-                            : u"inactive"_qs); // first in tab order
-            QTest::keyClicks(box, QStringLiteral("typed\b"));
-            seen << box->toPlainText();
-            window.close();
-        });
-    };
-    p.start();
-    p.trigger("fmnuTruth1");
-    QCOMPARE(seen, QStringList({"Command1", "Why paid surfing does not pay."}));
-}
+    void explanationWindow()
+    {
+        Program p;
+        p.write(QStringLiteral("zv.cfg"), "[EXPLANATION]\nTEXT=Why paid surfing does not pay.\n");
+        QStringList seen;
+        p.modal = [&seen](QDialog &window) {
+            QCOMPARE(window.windowTitle(), QStringLiteral("Earn money while surfing..."));
+            QCOMPARE(window.size(), QSize(537, 315));
+            auto *box = window.findChild<QPlainTextEdit *>(QStringLiteral("txtExp"));
+            QCOMPARE(box->geometry(), QRect(4, 4, 529, 273));
+            QCOMPARE(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+            QCOMPARE(box->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+            execWith(window, [&] {
+                const bool active = QTest::qWaitFor([&window] { return window.isActiveWindow(); });
+                seen << (active ? QApplication::focusWidget()->objectName()
+                                : u"inactive"_qs); // first in tab order
+                QTest::keyClicks(box, QStringLiteral("typed\b"));
+                seen << box->toPlainText();
+                window.close();
+            });
+        };
+        p.start();
+        p.trigger("fmnuTruth1");
+        QCOMPARE(seen, QStringList({"Command1", "Why paid surfing does not pay."}));
+    }
 
-void ShellWindowsTest::aboutWindow()
-{
-    Program p;
-    QStringList seen;
-    p.modal = [&seen](QDialog &window) {
-        QVERIFY(window.findChild<QPushButton *>(QStringLiteral("cmdOK"))->isDefault());
-        QCOMPARE(window.windowTitle(), QStringLiteral("About Zorvane"));
-        for (const char *name : {"lblVersion", "lblDescription", "lblLanguage", "lblSkin"})
-            seen << window.findChild<QLabel *>(QLatin1String(name))->text();
-        const int key = seen.size() == 4 ? Qt::Key_Return : Qt::Key_Escape;
-        seen << QString::number(
-            execWith(window, [&window, key] { QTest::keyClick(&window, Qt::Key(key)); }));
-    };
-    p.start();
-    p.trigger("fmnuAbout");
-    // The credit lines come anew from the files at every showing.
-    p.write(QStringLiteral("zv.cfg"), "[ABOUT]\nLANGUAGE=Testish by the tests\n");
-    p.write(QStringLiteral("skin.cfg"), "[ABOUT]\nCOPYRIGHT=Skin by the tests\n");
-    p.trigger("fmnuAbout");
-    const QString credits = seen.value(1);
-    QVERIFY2(credits.indexOf(u"\n\r\n\r") > 0,
-             qPrintable(credits)); // LF CR twice between its parts
-    QCOMPARE(seen, QStringList({"Version 1.0.23", credits, "?", "?", "1", "Version 1.0.23", credits,
-                                "Testish by the tests", "Skin by the tests", "0"}));
-}
+    void aboutWindow()
+    {
+        Program p;
+        QStringList seen;
+        p.modal = [&seen](QDialog &window) {
+            QVERIFY(window.findChild<QPushButton *>(QStringLiteral("cmdOK"))->isDefault());
+            QCOMPARE(window.windowTitle(), QStringLiteral("About Zorvane"));
+            for (const char *name : {"lblVersion", "lblDescription", "lblLanguage", "lblSkin"})
+                seen << window.findChild<QLabel *>(QLatin1String(name))->text();
+            const int key = seen.size() == 4 ? Qt::Key_Return : Qt::Key_Escape;
+            seen << QString::number(
+                execWith(window, [&window, key] { QTest::keyClick(&window, Qt::Key(key)); }));
+        };
+        p.start();
+        p.trigger("fmnuAbout");
+        // The credit lines come anew from the files at every showing.
+        p.write(QStringLiteral("zv.cfg"), "[ABOUT]\nLANGUAGE=Testish by the tests\n");
+        p.write(QStringLiteral("skin.cfg"), "[ABOUT]\nCOPYRIGHT=Skin by the tests\n");
+        p.trigger("fmnuAbout");
+        const QString credits = seen.value(1);
+        QVERIFY2(credits.indexOf(u"\n\r\n\r") > 0,
+                 qPrintable(credits)); // LF CR twice between its parts
+        QCOMPARE(seen, QStringList({"Version 1.0.23", credits, "?", "?", "1", "Version 1.0.23",
+                                    credits, "Testish by the tests", "Skin by the tests", "0"}));
+    }
+};
 
 QTEST_MAIN(ShellWindowsTest)
 #include "test_shellwindows.moc"

@@ -97,8 +97,9 @@ private Q_SLOTS:
         }
 
         // Every menu caption has an access key, distinct within its own menu.
-        for (const QString &menu :
-             u"FILE TRUTH MONEY HELP,NEW EXIT,CONTENTS ONLINE ABOUT,TRUTH1,MONEY1"_qs.split(u',')) {
+        const QString menus =
+            u"FILE TRUTH MONEY HELP,NEW EXIT,CONTENTS ONLINE ABOUT,TRUTH1,MONEY1"_qs;
+        for (const QString &menu : menus.split(u',')) {
             QString letters;
             for (const QString &key : menu.split(u' '))
                 letters += value(file, u"MENU"_qs, key).section(u'&', 1, 1).left(1).toLower();
@@ -134,9 +135,6 @@ private Q_SLOTS:
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QByteArray bytes = f.readAll();
         QVERIFY(!zv::isValidUtf8(bytes));
-        const QString text = zv::fromWindows1252(bytes);
-        for (const QChar c : {u'ä', u'ö', u'ü', u'ß'})
-            QVERIFY2(text.contains(c), qPrintable(QString(c)));
         QCOMPARE(value(kGerman, u"TOOLTIP"_qs, u"TIPNEXT"_qs), u"Nächste Frage"_qs);
     }
 

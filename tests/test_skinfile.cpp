@@ -15,82 +15,77 @@ class SkinFileTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void loadStopsAtTheFirstFailure();
-    void colors_data();
-    void colors();
+    void loadStopsAtTheFirstFailure()
+    {
+        QTemporaryDir dir;
+        RecordingReporter failures;
+        SkinSettings skin;  // what a load it does not reach must keep
+        skin.QuestionFontBold = skin.EnginesFontItalic = true;
+        skin.EnginesFontName = u"Kept"_qs;
+        // The empty size (key 17) fails; the bad truth value after it is never read.
+        LoadSkin(skin,
+                 writeTestFile(
+                     dir, u"skin.cfg"_qs,
+                     "[FONT]\nQUESTION_FONTNM=Serif\nQUESTION_FONTSZ=\n"
+                     "QUESTION_FONTBOLD=maybe\n[GENERAL]\nNAME=Mine\n[COLOR]\nFORM_FORECOLOR=\n"),
+                 failures);
+        QCOMPARE(failures.failures, QStringList{u"Type mismatch"_qs});
+        QCOMPARE(skin.KeysRead, 16);
+        QCOMPARE(skin.QuestionFontName, u"Serif"_qs);
+        QCOMPARE(skin.EnginesFontName, u"Kept"_qs);
+
+        // As applied: what was read stays, from the failing key to the last the defaults.
+        const SkinSettings applied = withDefaultsForUnread(skin);
+        QCOMPARE(applied.QuestionFontName, u"Serif"_qs);
+        QCOMPARE(applied.QuestionFontSize, 12);
+        QVERIFY(!applied.QuestionFontBold && !applied.EnginesFontItalic);
+        QCOMPARE(applied.EnginesFontName, u"Arial"_qs);
+        // Present but empty is no default: black, not white.
+        QCOMPARE(skinColor(applied.FormForeColor, ColorRole::Foreground), QColor(Qt::black));
+
+        // Without a file every key is read, as its default; nothing is left over.
+        LoadSkin(skin, dir.filePath(u"none.cfg"_qs), failures);
+        QCOMPARE(skin.KeysRead, SkinKeyCount);
+        QCOMPARE(skin.EnginesFontName, u"Arial"_qs);
+        QCOMPARE(withDefaultsForUnread(skin), skin);
+        QCOMPARE(failures.failures.size(), 1);
+    }
+
+    void colors_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("number");  // or the failure
+        QTest::addColumn<QColor>("color");  // invalid: the role's default, white text on black
+        auto row = [](const char *text, const char *number, QColor color) {
+            QTest::addRow("\"%s\"", text)
+                << QString::fromUtf8(text) << QString::fromUtf8(number) << color;
+        };
+        row("255", "255", QColor(255, 0, 0));
+        row("16711680", "16711680", QColor(0, 0, 255));
+        row("&HFF00", "65280", QColor(0, 255, 0));  // hex digits unsigned: not -256
+        row("16777215", "16777215", QColor(Qt::white));
+        row("2.5", "2", QColor(2, 0, 0));
+        row("3.5", "4", QColor(4, 0, 0));
+        row("white", "0", QColor(Qt::black));
+        row("", "0", QColor(Qt::black));
+        row("-1", "-1", QColor());
+        row("16777216", "16777216", QColor());
+        row("&HFFFFFFFF", "Overflow", QColor());
+    }
+
+    void colors()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, number);
+        QFETCH(QColor, color);
+        const Result<std::int32_t> result = ColorFromText(text);
+        QCOMPARE(result.ok() ? QString::number(result.value()) : result.failure(), number);
+        QCOMPARE(skinColor(text, ColorRole::Foreground),
+                 color.isValid() ? color : QColor(Qt::white));
+        QCOMPARE(skinColor(text, ColorRole::Background),
+                 color.isValid() ? color : QColor(Qt::black));
+    }
 };
-
-void SkinFileTest::loadStopsAtTheFirstFailure()
-{
-    QTemporaryDir dir;
-    RecordingReporter failures;
-    SkinSettings skin;  // what a load it does not reach must keep
-    skin.QuestionFontBold = skin.EnginesFontItalic = true;
-    skin.EnginesFontName = u"Kept"_qs;
-    // The empty size (key 17) fails; the bad truth value after it is never read.
-    LoadSkin(
-        skin,
-        writeTestFile(dir, u"skin.cfg"_qs,
-                      "[FONT]\nQUESTION_FONTNM=Serif\nQUESTION_FONTSZ=\n"
-                      "QUESTION_FONTBOLD=maybe\n[GENERAL]\nNAME=Mine\n[COLOR]\nFORM_FORECOLOR=\n"),
-        failures);
-    QCOMPARE(failures.failures, QStringList{u"Type mismatch"_qs});
-    QCOMPARE(skin.KeysRead, 16);
-    QCOMPARE(skin.QuestionFontName, u"Serif"_qs);
-    QCOMPARE(skin.EnginesFontName, u"Kept"_qs);
-
-    // As applied: what was read stays, from the failing key to the last the defaults.
-    const SkinSettings applied = withDefaultsForUnread(skin);
-    QCOMPARE(applied.QuestionFontName, u"Serif"_qs);
-    QCOMPARE(applied.QuestionFontSize, 12);
-    QVERIFY(!applied.QuestionFontBold && !applied.EnginesFontItalic);
-    QCOMPARE(applied.EnginesFontName, u"Arial"_qs);
-    // Present but empty is no default: black, not white.
-    QCOMPARE(skinColor(applied.FormForeColor, ColorRole::Foreground), QColor(Qt::black));
-
-    // Without a file every key is read, as its default; nothing is left over.
-    LoadSkin(skin, dir.filePath(u"none.cfg"_qs), failures);
-    QCOMPARE(skin.KeysRead, SkinKeyCount);
-    QCOMPARE(skin.EnginesFontName, u"Arial"_qs);
-    QCOMPARE(withDefaultsForUnread(skin), skin);
-    QCOMPARE(failures.failures.size(), 1);
-}
-
-void SkinFileTest::colors_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("number");  // or the failure
-    QTest::addColumn<QColor>("color");  // invalid: the role's default, white text on black
-    auto row = [](const char *text, const char *number, QColor color) {
-        QTest::addRow("\"%s\"", text)
-            << QString::fromUtf8(text) << QString::fromUtf8(number) << color;
-    };
-    row("255", "255", QColor(255, 0, 0));
-    row("16711680", "16711680", QColor(0, 0, 255));
-    row("&HFF00", "65280", QColor(0, 255, 0));  // hex digits unsigned: not -256
-    row("&O377", "255", QColor(255, 0, 0));
-    row(" 1 677 7215 ", "16777215", QColor(Qt::white));
-    row("255 abc", "255", QColor(255, 0, 0));
-    row("2.5", "2", QColor(2, 0, 0));
-    row("3.5", "4", QColor(4, 0, 0));
-    row("white", "0", QColor(Qt::black));
-    row("", "0", QColor(Qt::black));
-    row("-1", "-1", QColor());
-    row("16777216", "16777216", QColor());
-    row("&HFFFFFFFF", "Overflow", QColor());
-    row("1e10", "Overflow", QColor());
-}
-
-void SkinFileTest::colors()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, number);
-    QFETCH(QColor, color);
-    const Result<std::int32_t> result = ColorFromText(text);
-    QCOMPARE(result.ok() ? QString::number(result.value()) : result.failure(), number);
-    QCOMPARE(skinColor(text, ColorRole::Foreground), color.isValid() ? color : QColor(Qt::white));
-    QCOMPARE(skinColor(text, ColorRole::Background), color.isValid() ? color : QColor(Qt::black));
-}
 
 QTEST_GUILESS_MAIN(SkinFileTest)
 #include "test_skinfile.moc"

@@ -32,7 +32,6 @@ struct Program
     zv::RandomSource random;
     QStringList messages;
     std::uint32_t seed = 4242;
-    int seedsTaken = 0;
     bool quitCalled = false;
     std::function<void(QDialog &)> modal = [](QDialog &) {};
     std::unique_ptr<zv::frmZVS> window;
@@ -49,10 +48,7 @@ struct Program
         services.launcher = &launcher;
         services.showMessage = [this](const QString &text) { messages.append(text); };
         services.random = &random;
-        services.clockSeed = [this] {
-            ++seedsTaken;
-            return seed;
-        };
+        services.clockSeed = [this] { return seed; };
         services.quit = [this] { quitCalled = true; };
         services.showModal = [this](QDialog &window) { modal(window); };
         window = std::make_unique<zv::frmZVS>(services);
