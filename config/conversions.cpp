@@ -2,11 +2,8 @@
 
 #include <QLocale>
 
-#include <cerrno>
-#include <clocale>
 #include <cmath>
 #include <cstdlib>
-#include <limits>
 #include <locale.h>
 #include <string>
 
@@ -37,8 +34,9 @@ int digitValue(QChar c, int radix)
     return d < radix ? d : -1;
 }
 
-// Digits of a hexadecimal or octal number as the Windows version read them:
-// values that fit in 16 bits are 16-bit two's complement, others 32-bit.
+// The value of hexadecimal or octal digits: unsigned, or as the Windows
+// version read them, 16-bit two's complement when they fit in 16 bits and
+// 32-bit otherwise.
 Result<double> radixValue(std::uint64_t magnitude, bool tooLong, RadixDigits digits)
 {
     if (tooLong || magnitude > 0xFFFFFFFFull)
@@ -55,7 +53,6 @@ Result<double> radixValue(std::uint64_t magnitude, bool tooLong, RadixDigits dig
 Result<double> parseDecimal(const std::string &number)
 {
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
-    errno = 0;
     const double value = strtod_l(number.c_str(), nullptr, cLocale);
     if (std::isinf(value))
         return Result<double>::fail(failure::Overflow);

@@ -1,6 +1,7 @@
 #include "skin/pictures.h"
 
 #include <QImageReader>
+#include <QLabel>
 
 namespace zv {
 
@@ -20,6 +21,15 @@ QPixmap loadPicture(const QString &path, qreal devicePixelRatio)
         }
     }
     return QPixmap::fromImage(picture);
+}
+
+void showPicture(QLabel *box, const QString &path)
+{
+    const QPixmap picture = loadPicture(path, box->devicePixelRatioF());
+    if (picture.isNull())
+        return;
+    box->setPixmap(picture);
+    box->resize(picture.deviceIndependentSize().toSize());
 }
 
 QIcon loadIcon(const QString &path)

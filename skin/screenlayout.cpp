@@ -25,16 +25,6 @@ QString picturePath(const LayoutSources &sources, const char *fileName)
     return sources.programDir + u'/' + QLatin1String(fileName);
 }
 
-// A picture box that takes the size of the picture it holds.
-void showPicture(QLabel *label, const QString &path)
-{
-    const QPixmap picture = loadPicture(path, label->devicePixelRatioF());
-    if (picture.isNull())
-        return;
-    label->setPixmap(picture);
-    label->resize(picture.deviceIndependentSize().toSize());
-}
-
 void showButtonPicture(QPushButton *button, const QString &path)
 {
     const QIcon icon = loadIcon(path);

@@ -190,13 +190,7 @@ void frmZVS::Question(std::int16_t iStep)
 {
     if (iStep < 0 || iStep >= LanguageTables::MaxQuestions)
         return;
-    const QPixmap picture =
-        loadPicture(programFile(QStringLiteral("quest%1.ico").arg(iStep + 1)),
-                    m_imgQuestion->devicePixelRatioF());
-    if (!picture.isNull()) {
-        m_imgQuestion->setPixmap(picture);
-        m_imgQuestion->resize(picture.deviceIndependentSize().toSize());
-    }
+    showPicture(m_imgQuestion, programFile(QStringLiteral("quest%1.ico").arg(iStep + 1)));
     m_imgQuestion->setAccessibleName(QStringLiteral("Question %1").arg(iStep + 1));
     m_lblQuestion->setText(m_tables.QuestionText[iStep]);
     applySkinColors(m_lblQuestion, m_appliedSkin.QuestionForeColor,
