@@ -17,7 +17,7 @@ namespace {
 class NoFailures : public zv::FailureReporter
 {
 public:
-    void report(const QString &) override {}
+    void report(const zv::LoadFailure &) override {}
 };
 
 class NoBrowser : public zv::BrowserLauncher

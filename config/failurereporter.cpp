@@ -9,11 +9,11 @@ LoadFailureReporter::LoadFailureReporter(ShowMessage show, int limit)
 {
 }
 
-void LoadFailureReporter::report(const QString &description)
+void LoadFailureReporter::report(const LoadFailure &failure)
 {
     if (m_shown < m_limit) {
         ++m_shown;
-        m_show(description);
+        m_show(failure.description);
     } else {
         ++m_heldBack;
     }

@@ -10,12 +10,27 @@ namespace zv {
 // recorder.
 using ShowMessage = std::function<void(const QString &)>;
 
-// Where loaders send the description of each value they could not load.
+// One value a loader could not load, and where it stands.
+struct LoadFailure
+{
+    QString description;  // as the message box words it
+    QString section;
+    QString key;
+    QString text;  // the offending text; empty where none was read
+    int line = 0;  // the key's line in the file; 0 where the file has no such key
+};
+
+// Where loaders send each value they could not load.
 class FailureReporter
 {
 public:
     virtual ~FailureReporter() = default;
-    virtual void report(const QString &description) = 0;
+    virtual void report(const LoadFailure &failure) = 0;
+
+    // Whether the next failure's description will still be read. When it
+    // will not, a loader may skip the work of wording it (converting the
+    // text) and report the failure with an empty description: it still counts.
+    virtual bool wantsDescription() const { return true; }
 };
 
 // Shows the failures of one load, but no more than `limit` of them: a hostile
@@ -26,7 +41,8 @@ class LoadFailureReporter : public FailureReporter
 public:
     explicit LoadFailureReporter(ShowMessage show, int limit = 10);
 
-    void report(const QString &description) override;
+    void report(const LoadFailure &failure) override;
+    bool wantsDescription() const override { return m_shown < m_limit; }
     void finish();
 
 private:

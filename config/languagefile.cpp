@@ -1,7 +1,7 @@
 #include "config/languagefile.h"
 
 #include "config/conversions.h"
-#include "config/profilereader.h"
+#include "config/profilesnapshot.h"
 
 #include <cmath>
 
@@ -9,17 +9,19 @@ namespace zv {
 
 namespace {
 
+// Reads the language file's keys from one snapshot and reports what cannot
+// be loaded, with the key and line it stands on.
 class LanguageReader
 {
 public:
-    LanguageReader(const QString &file, FailureReporter &failures)
+    LanguageReader(const ProfileSnapshot &file, FailureReporter &failures)
         : m_file(file), m_failures(failures)
     {
     }
 
     QString text(const char *section, const QString &key, const QString &defaultValue) const
     {
-        return ReadIniValue(QLatin1String(section), key, defaultValue, m_file);
+        return m_file.value(QLatin1String(section), key, defaultValue);
     }
 
     QString text(const char *section, const char *key, const char *defaultValue) const
@@ -29,9 +31,10 @@ public:
 
     std::int16_t count(const char *section, const char *defaultValue) const
     {
-        const Result<std::int16_t> count = countFromText(text(section, "COUNT", defaultValue));
+        const QString value = text(section, "COUNT", defaultValue);
+        const Result<std::int16_t> count = countFromText(value);
         if (!count.ok()) {
-            m_failures.report(count.failure());
+            report(count.failure(), section, QStringLiteral("COUNT"), value);
             return 0;
         }
         return count.value();
@@ -43,20 +46,35 @@ public:
     void fillTable(std::array<QString, N> &table, int n, const char *section, const char *prefix,
                    const QString &defaultValue) const
     {
-        if (!inBounds(n, N))
+        if (!inBounds(n, N, section, prefix, n))
             return;
         table[std::size_t(n)] = text(section, numberedKey(prefix, n), defaultValue);
     }
 
-    bool inBounds(long long index, std::size_t size) const
+    // Whether index lies within a table of `size`; reports it for the key
+    // `prefix` followed by n when it does not.
+    bool inBounds(long long index, std::size_t size, const char *section, const char *prefix,
+                  int n) const
     {
         if (index >= 0 && index < (long long)size)
             return true;
-        m_failures.report(failure::SubscriptOutOfRange);
+        report(failure::SubscriptOutOfRange, section, numberedKey(prefix, n), QString());
         return false;
     }
 
-    void report(const QString &description) const { m_failures.report(description); }
+    bool wantsDescription() const { return m_failures.wantsDescription(); }
+
+    // Reports a failure of the key; where the file lacks the key, the line of
+    // the section's count, which asked for it, stands in.
+    void report(const QString &description, const char *section, const QString &key,
+                const QString &text) const
+    {
+        const QLatin1String sectionName(section);
+        const ProfileSnapshot::Key *found = m_file.find(sectionName, key);
+        if (!found)
+            found = m_file.find(sectionName, u"COUNT");
+        m_failures.report({description, sectionName, key, text, found ? found->line : 0});
+    }
 
     static QString numberedKey(const char *prefix, int n)
     {
@@ -64,7 +82,7 @@ public:
     }
 
 private:
-    const QString &m_file;
+    const ProfileSnapshot &m_file;
     FailureReporter &m_failures;
 };
 
@@ -82,10 +100,17 @@ QStringView trimmedRow(QStringView s)
     return s;
 }
 
+// A matrix number within this magnitude keeps every sum of 16 answers finite.
+constexpr double MaxMatrixMagnitude = 1e300;
+
 // Stores the numbers of engine e's row from position e * QuestionCount on.
+// Pieces beyond the matrix are reported one by one as always, but converted
+// only while their description is still wanted, so a hostile count costs no
+// more than the file's size.
 void loadMatrixRow(const LanguageReader &reader, LanguageTables &tables, int e)
 {
-    const QString stored = reader.text("MATRIX", LanguageReader::numberedKey("S", e), QString());
+    const QString key = LanguageReader::numberedKey("S", e);
+    const QString stored = reader.text("MATRIX", key, QString());
     QStringView row = trimmedRow(stored);
     for (long long k = 0; !row.isEmpty(); ++k) {
         QStringView piece;
@@ -96,20 +121,35 @@ void loadMatrixRow(const LanguageReader &reader, LanguageTables &tables, int e)
             piece = row;
             row = QStringView();
         }
-        const Result<double> number = wholeNumber(trimmedRow(piece));
-        if (!number.ok()) {
-            reader.report(number.failure());
+        const long long position = (long long)e * tables.QuestionCount + k;
+        const bool fits = position >= 0 && position < (long long)tables.Matrix.size();
+        if (!fits && !reader.wantsDescription()) {
+            reader.report(QString(), "MATRIX", key, piece.toString());
             continue;
         }
-        const long long position = (long long)e * tables.QuestionCount + k;
-        if (reader.inBounds(position, tables.Matrix.size()))
-            tables.Matrix[std::size_t(position)] = std::floor(number.value()) / 2;
+        Result<double> number = wholeNumber(trimmedRow(piece));
+        if (number.ok() && std::fabs(number.value()) > MaxMatrixMagnitude)
+            number = Result<double>::fail(failure::Overflow);
+        if (!number.ok()) {
+            reader.report(number.failure(), "MATRIX", key, piece.toString());
+            continue;
+        }
+        if (!fits) {
+            reader.report(failure::SubscriptOutOfRange, "MATRIX", key, piece.toString());
+            continue;
+        }
+        tables.Matrix[std::size_t(position)] = std::floor(number.value()) / 2;
     }
 }
 
 } // namespace
 
 LanguageFileContents LoadLanguage(const QString &languageFile, FailureReporter &failures)
+{
+    return LoadLanguage(ProfileSnapshot::fromFile(languageFile), failures);
+}
+
+LanguageFileContents LoadLanguage(const ProfileSnapshot &languageFile, FailureReporter &failures)
 {
     const LanguageReader read(languageFile, failures);
     LanguageFileContents contents;
@@ -123,7 +163,7 @@ LanguageFileContents LoadLanguage(const QString &languageFile, FailureReporter &
     for (int n = 0; n < t.EngineCount; ++n)
         read.fillTable(t.EngineLink, n, "LINKS", "LINK", DefaultEngineLink);
     for (int n = 0; n < t.QuestionCount; ++n) {
-        if (read.inBounds(n, t.QuestionWeight.size()))
+        if (read.inBounds(n, t.QuestionWeight.size(), "QUESTIONS", "Q", n))
             t.QuestionWeight[std::size_t(n)] = 1.0;
     }
     for (int n = 0; n < t.QuestionCount; ++n) {

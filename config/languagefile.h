@@ -3,6 +3,7 @@
 #include "config/failurereporter.h"
 #include "config/languagetables.h"
 #include "config/menucaptions.h"
+#include "config/profilesnapshot.h"
 
 #include <QString>
 
@@ -25,6 +26,9 @@ struct LanguageFileContents
 // piece that is no number) is reported and not stored; loading goes on.
 // A matrix row with more numbers than questions stores the surplus into the
 // following engine's positions, as files made for the Windows version expect.
+// A matrix number beyond 1e300 in magnitude is an "Overflow", so no score can
+// become infinite. Every key is read from one snapshot of the file.
 LanguageFileContents LoadLanguage(const QString &languageFile, FailureReporter &failures);
+LanguageFileContents LoadLanguage(const ProfileSnapshot &languageFile, FailureReporter &failures);
 
 } // namespace zv

@@ -1,6 +1,6 @@
 #include "skin/screenlayout.h"
 
-#include "config/profilereader.h"
+#include "config/profilesnapshot.h"
 #include "skin/pictures.h"
 #include "skin/skinapply.h"
 
@@ -14,10 +14,9 @@ namespace zv {
 
 namespace {
 
-QString tooltipText(const LayoutSources &sources, const char *key, const char *defaultValue)
+QString tooltipText(const ProfileSnapshot &language, const char *key, const char *defaultValue)
 {
-    return ReadIniValue(QStringLiteral("TOOLTIP"), QLatin1String(key), QLatin1String(defaultValue),
-                        sources.languageFile);
+    return language.value(u"TOOLTIP", QLatin1String(key), QLatin1String(defaultValue));
 }
 
 QString picturePath(const LayoutSources &sources, const char *fileName)
@@ -75,14 +74,16 @@ void setPlainToolTip(QWidget *widget, const QString &text)
 
 void applyLayout(const MainWindowControls &c, std::int16_t iState, const LayoutSources &sources)
 {
+    // The tooltips are read anew at every change, so an edited file shows.
+    const ProfileSnapshot language = ProfileSnapshot::fromFile(sources.languageFile);
     const QString listTip =
-        tooltipText(sources, "SELIST", "Double Click on Search Engine to Launch it");
+        tooltipText(language, "SELIST", "Double Click on Search Engine to Launch it");
     setPlainToolTip(c.lstEngines, listTip);
     c.lstEngines->setAccessibleDescription(listTip);
     applySkin(c, sources.skin);
 
     if (const LayoutSteps *steps = stepsOf(iState)) {
-        const QString nextTip = tooltipText(sources, steps->tooltipKey, steps->tooltipDefault);
+        const QString nextTip = tooltipText(language, steps->tooltipKey, steps->tooltipDefault);
         setPlainToolTip(c.cmdNext, nextTip);
         c.cmdNext->setAccessibleName(nextTip);
         if (iState == 0)

@@ -1,7 +1,7 @@
 #include "skin/skinfile.h"
 
 #include "config/conversions.h"
-#include "config/profilereader.h"
+#include "config/profilesnapshot.h"
 
 #include <array>
 #include <variant>
@@ -96,13 +96,20 @@ QString store(SkinSettings &skin, const Field &field, const QString &text)
 
 void LoadSkin(SkinSettings &skin, const QString &skinFile, FailureReporter &failures)
 {
+    LoadSkin(skin, ProfileSnapshot::fromFile(skinFile), failures);
+}
+
+void LoadSkin(SkinSettings &skin, const ProfileSnapshot &skinFile, FailureReporter &failures)
+{
     skin.KeysRead = 0;
     for (const SkinKey &key : skinKeys()) {
-        const QString text = ReadIniValue(QLatin1String(key.section), QLatin1String(key.key),
-                                          QLatin1String(key.defaultValue), skinFile);
+        const QLatin1String section(key.section);
+        const QLatin1String name(key.key);
+        const QString text = skinFile.value(section, name, QLatin1String(key.defaultValue));
         const QString failure = store(skin, key.field, text);
         if (!failure.isEmpty()) {
-            failures.report(failure);
+            const ProfileSnapshot::Key *found = skinFile.find(section, name);
+            failures.report({failure, section, name, text, found ? found->line : 0});
             return;
         }
         ++skin.KeysRead;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/failurereporter.h"
+#include "config/profilesnapshot.h"
 #include "skin/skinsettings.h"
 
 #include <QString>
@@ -14,7 +15,9 @@ inline constexpr int SkinKeyCount = 31;
 // font sizes and truth values as they are read. The first value that fails
 // to convert is reported and stops the load: that key and all later ones keep
 // what `skin` held. A missing file, section or key gives the key's default.
+// Every key is read from one snapshot of the file.
 void LoadSkin(SkinSettings &skin, const QString &skinFile, FailureReporter &failures);
+void LoadSkin(SkinSettings &skin, const ProfileSnapshot &skinFile, FailureReporter &failures);
 
 // The settings as the windows apply them: every key the load did not reach
 // takes its default, so no control gets an empty font name or a 0-point size.

@@ -8,7 +8,7 @@
 class RecordingReporter : public zv::FailureReporter
 {
 public:
-    void report(const QString &description) override { failures.append(description); }
+    void report(const zv::LoadFailure &failure) override { failures.append(failure.description); }
 
     QStringList failures;
 };
