@@ -105,6 +105,9 @@ private Q_SLOTS:
             << V{0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 1} << QStringList();
         QTest::newRow("beyond a double") << QByteArray("S0=1e999,2") << V{0, 1}
                                          << QStringList{u"Overflow"_qs};
+        QTest::newRow("beyond 1e300, where sums could overflow")
+            << QByteArray("S0=1e301,-1e301,1e300") << V{0, 0, 5e299}
+            << QStringList{u"Overflow"_qs, u"Overflow"_qs};
     }
 
     void matrixRows()
@@ -145,10 +148,14 @@ private Q_SLOTS:
     {
         QStringList shown;
         LoadFailureReporter reporter([&](const QString &text) { shown.append(text); });
-        const QString file = writeTestFile(m_dir, u"hostile.cfg"_qs,
-                                           "[SEARCHENGINES]\nCOUNT=30000\n[QUESTIONS]\nCOUNT=0\n");
+        const QString file =
+            writeTestFile(m_dir, u"hostile.cfg"_qs,
+                          "[SEARCHENGINES]\nCOUNT=30000\n[QUESTIONS]\nCOUNT=1\n"
+                          "[MATRIX]\nS600=2\nS700=a,,3\nS29999=1,2\nS30000=1\n");
         const LanguageTables t = LoadLanguage(file, reporter).tables;
-        const int failures = 2 * (30000 - 41);  // name and link of every engine beyond 40
+        // Name and link of every engine beyond 40, and each matrix piece beyond 600
+        // (S30000 is beyond the count, so never read).
+        const int failures = 2 * (30000 - 41) + 3 + 2;
         QCOMPARE(shown.size(), 10);
         reporter.finish();
         QCOMPARE(shown.size(), 11);
@@ -156,6 +163,7 @@ private Q_SLOTS:
         reporter.finish();  // the count is given once
         QCOMPARE(shown.size(), 11);
         QCOMPARE(t.engines(), 41);
+        QCOMPARE(t.Matrix[600], 1.0);
     }
 
 private:

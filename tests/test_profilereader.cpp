@@ -52,6 +52,9 @@ private Q_SLOTS:
         row("mixed line ends", "[A]\r\nX=1\n[S]\rK=2", "S", "K", "2");
         row("no final line end", "[S]\nK=last", "S", "K", "last");
         row("text after section bracket", "[S] ; note\nK=v\n", "S", "K", "v");
+        row("section name ends at the first bracket", "[S] ; see [x]\nK=v\n", "S", "K", "v");
+        row("header without bracket opens a section", "[ S \nK=v\n", "S", "K", "v");
+        row("header without bracket ends the one above", "[S]\nA=1\n[T\nK=2\n", "S", "K", def);
         row("NUL cuts the value", QByteArray("[S]\nK=ab\0cd\n", 12), "S", "K", "ab");
         row("UTF-8", "[S]\nK=Espa\xC3\xB1ol \xE2\x82\xAC\n", "S", "K", "Español €");
         row("UTF-8 with byte-order mark", "\xEF\xBB\xBF[S]\nK=\xC3\xA4\n", "S", "K", "ä");
@@ -59,6 +62,8 @@ private Q_SLOTS:
         row("one bad byte makes the file 1252", "[S]\nK=\xC3\xA4\nX=\xE4\n", "S", "K", "Ã¤");
         row("UTF-16LE with byte-order mark",
             QByteArray("\xFF\xFE[\0S\0]\0\n\0K\0=\0\xE4\0\n\0", 18), "S", "K", "ä");
+        row("UTF-16BE with byte-order mark",
+            QByteArray("\xFE\xFF\0[\0S\0]\0\n\0K\0=\0\xE4\0\n", 18), "S", "K", "ä");
         row("non-ASCII names ignore case", "[\xC3\x9C" "BER]\nK=1\n", "über",
             "K", "1");
     }
@@ -105,6 +110,17 @@ private Q_SLOTS:
         QCOMPARE(mkfifo(pipe.constData(), 0600), 0);
         QCOMPARE(ReadIniValue(u"S"_qs, u"K"_qs, u"fallback"_qs, QFile::decodeName(pipe)),
                  u"fallback"_qs);
+    }
+
+    void fileBeyondTheSizeLimitGivesDefault()
+    {
+        // Sparse, so the test writes a few bytes only.
+        const QString path = writeTestFile(m_dir, u"huge.ini"_qs, "[S]\nK=v\n");
+        QFile file(path);
+        QVERIFY(file.resize(zv::MaxProfileFileSize + 1));
+        QCOMPARE(ReadIniValue(u"S"_qs, u"K"_qs, u"fallback"_qs, path), u"fallback"_qs);
+        QVERIFY(file.resize(zv::MaxProfileFileSize));
+        QCOMPARE(ReadIniValue(u"S"_qs, u"K"_qs, u"fallback"_qs, path), u"v"_qs);
     }
 
     void everyCallReadsTheFileAnew()
