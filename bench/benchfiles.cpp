@@ -46,6 +46,17 @@ QByteArray largeLanguageFile()
     return padding + fullLanguageFile();
 }
 
+QByteArray hostileLanguageFile()
+{
+    QByteArray row;
+    while (row.size() < 990)
+        row += "2,-2,1,";
+    QByteArray f = "[SEARCHENGINES]\nCOUNT=32767\n[QUESTIONS]\nCOUNT=16\n[MATRIX]\n";
+    for (int e = 0; f.size() < 5 * 1000 * 1000; ++e)
+        f += "S" + QByteArray::number(e) + "=" + row + "\n";
+    return f;
+}
+
 QByteArray fullSkinFile()
 {
     QByteArray f = "[GENERAL]\nNAME=Benchmark\n[COLOR]\n";

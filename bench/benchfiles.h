@@ -11,6 +11,10 @@ QByteArray fullLanguageFile();
 // for, placed before the sections it reads.
 QByteArray largeLanguageFile();
 
+// 5 MB: an engine count of 32767 and thousands of long matrix rows, as a
+// hostile download might be.
+QByteArray hostileLanguageFile();
+
 // A skin file with every key.
 QByteArray fullSkinFile();
 

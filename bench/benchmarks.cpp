@@ -68,6 +68,21 @@ void BM_LoadLanguage_1MiB(benchmark::State &state)
 }
 BENCHMARK(BM_LoadLanguage_1MiB)->Unit(benchmark::kMillisecond);
 
+// Counts the message boxes a load would show.
+void BM_LoadLanguage_Hostile5MB(benchmark::State &state)
+{
+    const QString file = writeBenchFile(QStringLiteral("zv-hostile.cfg"), hostileLanguageFile());
+    int boxes = 0;
+    for (auto _ : state) {
+        boxes = 0;
+        zv::LoadFailureReporter failures([&boxes](const QString &) { ++boxes; });
+        benchmark::DoNotOptimize(zv::LoadLanguage(file, failures));
+        failures.finish();
+    }
+    state.counters["message_boxes"] = boxes;
+}
+BENCHMARK(BM_LoadLanguage_Hostile5MB)->Unit(benchmark::kMillisecond);
+
 void BM_LoadSkin(benchmark::State &state)
 {
     const QString file = writeBenchFile(QStringLiteral("skin-load.cfg"), fullSkinFile());

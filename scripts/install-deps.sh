@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     qt6-qpa-plugins libqt6svg6
     libbenchmark-dev
+    clang libclang-rt-14-dev
     fonts-liberation2 fontconfig
     xdg-utils desktop-file-utils appstream
     xvfb xauth dpkg-dev file
