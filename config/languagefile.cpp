@@ -65,14 +65,18 @@ public:
     bool wantsDescription() const { return m_failures.wantsDescription(); }
 
     // Reports a failure of the key; where the file lacks the key, the line of
-    // the section's count, which asked for it, stands in.
+    // the section's count, which asked for it, stands in. A failure that will
+    // only be counted is not looked up.
     void report(const QString &description, const char *section, const QString &key,
                 const QString &text) const
     {
         const QLatin1String sectionName(section);
-        const ProfileSnapshot::Key *found = m_file.find(sectionName, key);
-        if (!found)
-            found = m_file.find(sectionName, u"COUNT");
+        const ProfileSnapshot::Key *found = nullptr;
+        if (m_failures.wantsDescription()) {
+            found = m_file.find(sectionName, key);
+            if (!found)
+                found = m_file.find(sectionName, u"COUNT");
+        }
         m_failures.report({description, sectionName, key, text, found ? found->line : 0});
     }
 

@@ -54,7 +54,18 @@ public:
         else
             m_folded = (windows1252 ? fromWindows1252(bytes) : QString::fromUtf8(bytes)).toCaseFolded();
     }
-    explicit FoldedName(QAnyStringView text) : m_folded(text.toString().trimmed().toCaseFolded()) {}
+    // A name asked for; the same blanks as around the file's names do not count.
+    explicit FoldedName(QAnyStringView text)
+    {
+        QString name = text.toString();
+        qsizetype b = 0;
+        qsizetype e = name.size();
+        while (b < e && name[b].unicode() < 0x80 && isBlank(char(name[b].unicode())))
+            ++b;
+        while (e > b && name[e - 1].unicode() < 0x80 && isBlank(char(name[e - 1].unicode())))
+            --e;
+        m_folded = QStringView(name).sliced(b, e - b).toString().toCaseFolded();
+    }
 
     qsizetype size() const { return m_folded.isNull() ? m_ascii.size() : m_folded.size(); }
 

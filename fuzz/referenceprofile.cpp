@@ -59,8 +59,8 @@ QString referenceValue(const QByteArray &bytes, const QString &section, const QS
                        const QString &defaultValue)
 {
     const QString text = decodeAll(bytes);
-    const QString wantedSection = section.trimmed();
-    const QString wantedKey = key.trimmed();
+    const QStringView wantedSection = trim(section);
+    const QStringView wantedKey = trim(key);
     QStringList seenSections;
     bool inWanted = false;
     qsizetype start = 0;
