@@ -1,0 +1,74 @@
+#include "check/fairness.h"
+#include "config/languagefile.h"
+#include "recordingreporter.h"
+#include "testfiles.h"
+
+#include <QTest>
+
+#include <vector>
+
+using Counts = std::vector<int>;
+using Groups = std::vector<std::vector<int>>;
+
+class FairnessTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Three engines and at most two questions, so each row can be counted by
+    // hand over the answer sets YY, YN, NY and NN.
+    void countsEveryAnswerSet_data()
+    {
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<QByteArray>("matrix");
+        QTest::addColumn<Counts>("alone");
+        QTest::addColumn<Counts>("byTieBreak");
+        QTest::addColumn<int>("topTies");
+        QTest::addColumn<int>("identicalTies");
+        QTest::addColumn<Counts>("neverAlone");
+        QTest::addColumn<Groups>("identical");
+        // YY ties all three (engine 0 first), YN engine 0 alone, NY the twins
+        // 1 and 2 (engine 1 first), NN all three again.
+        QTest::newRow("twins") << 2 << QByteArray("S0=2,0\nS1=0,2\nS2=0,2\n") << Counts{1, 0, 0}
+                               << Counts{2, 1, 0} << 3 << 1 << Counts{1, 2} << Groups{{1, 2}};
+        // Agreements: YY 1.5, 1, 0; YN 0.5, 1, -2; NY -0.5, -1, 2; NN -1.5, -1, 0.
+        QTest::newRow("each leads alone")
+            << 2 << QByteArray("S0=2,1\nS1=2,0\nS2=-2,2\n") << Counts{1, 1, 2} << Counts{0, 0, 0}
+            << 0 << 0 << Counts{} << Groups{};
+        // A file without questions has one answer set, where nothing moves.
+        QTest::newRow("no questions")
+            << 0 << QByteArray("S0=2\nS1=-2\nS2=\n") << Counts{0, 0, 0} << Counts{1, 0, 0} << 1 << 1
+            << Counts{0, 1, 2} << Groups{{0, 1, 2}};
+    }
+
+    void countsEveryAnswerSet()
+    {
+        QFETCH(int, questions);
+        QFETCH(QByteArray, matrix);
+        QFETCH(Counts, alone);
+        QFETCH(Counts, byTieBreak);
+        QFETCH(int, topTies);
+        QFETCH(int, identicalTies);
+        QFETCH(Counts, neverAlone);
+        QFETCH(Groups, identical);
+        QTemporaryDir dir;
+        const QByteArray file = "[SEARCHENGINES]\nCOUNT=3\n[QUESTIONS]\nCOUNT="
+                                + QByteArray::number(questions) + "\n[MATRIX]\n" + matrix;
+        RecordingReporter failures;
+        const zv::LanguageTables tables =
+            zv::LoadLanguage(writeTestFile(dir, u"zv.cfg"_qs, file), failures).tables;
+        QVERIFY(failures.failures.isEmpty());
+
+        const zv::Fairness fairness = zv::ComputeFairness(tables);
+        QCOMPARE(fairness.answerSets, 1 << questions);
+        QVERIFY(fairness.leadsAlone == alone);
+        QVERIFY(fairness.leadsByTieBreak == byTieBreak);
+        QCOMPARE(fairness.topTies, topTies);
+        QCOMPARE(fairness.topTiesOfIdenticalRows, identicalTies);
+        QVERIFY(fairness.neverLeadAlone == neverAlone);
+        QVERIFY(fairness.identicalRows == identical);
+    }
+};
+
+QTEST_GUILESS_MAIN(FairnessTest)
+#include "test_fairness.moc"
