@@ -25,6 +25,7 @@ struct LanguageFileContents
 // piece that is no number) is reported and not stored; loading goes on.
 // A matrix row with more numbers than questions stores the surplus into the
 // following engine's positions, as files made for the Windows version expect.
+// The optional [ENGINEINFO] keys are read last and never reported.
 LanguageFileContents LoadLanguage(const QString &languageFile, FailureReporter &failures);
 
 } // namespace zv

@@ -4,7 +4,11 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QToolTip>
 
 using namespace zv;
 
@@ -37,6 +41,28 @@ QByteArray engines(int questions, int count = 3)
         .arg(count)
         .arg(questions)
         .toUtf8();
+}
+
+// Alpha suits a Yes to Q0 and, weakly, a No to Q1; Beta the opposite; Gamma
+// a Yes to Q0 and to Q2. Beta has no paragraph; Gamma's looks like markup.
+const QByteArray Explained =
+    "[SEARCHENGINES]\nCOUNT=3\n[ENGINES]\nENGINE0=Alpha\nENGINE1=Beta\nENGINE2=Gamma\n"
+    "[QUESTIONS]\nCOUNT=3\nY0=Private\nN0=Tracked\nY1=Own index\nN1=Borrowed\n"
+    "Y2=AI\nN2=Links\n"
+    "[MATRIX]\nS0=2,-1,0\nS1=-2,2,0\nS2=2,0,1\n"
+    "[ENGINEINFO]\nINFO0=Alpha runs its own index.\nINFO2=<b>Gamma</b>  &amp; co\n"
+    "FITS=Pro:\nAGAINST=Contra:\nTIED=Level with:\n";
+
+// What a rich-text tooltip shows, as plain text with a blank line between
+// paragraphs.
+QString shownText(const QString &toolTip)
+{
+    QTextDocument document;
+    document.setHtml(toolTip);
+    QStringList paragraphs;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        paragraphs.append(block.text().replace(QChar::LineSeparator, u'\n'));
+    return paragraphs.join(u"\n\n"_qs);
 }
 
 } // namespace
@@ -152,6 +178,87 @@ private Q_SLOTS:
             launched.append(url.toString());
         QCOMPARE(launched, launches);
         QVERIFY(!m_program->messages.join(u'\n').contains(u"not a web address"_qs));
+    }
+
+    // Every row explains the engine it shows, whatever the order.
+    void rowsExplainTheirEngine_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("answers");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("explanation");
+        QTest::newRow("before any answer only name and paragraph")
+            << Explained << QString() << 0 << u"Alpha\nAlpha runs its own index."_qs;
+        QTest::newRow("answers that lift, none for a 0 value")
+            << Explained << u"YN"_qs << 0
+            << u"Alpha\nAlpha runs its own index.\n\nPro:\nPrivate\nBorrowed"_qs;
+        QTest::newRow("answers that lower, no paragraph")
+            << Explained << u"YN"_qs << 2 << u"Beta\n\nContra:\nPrivate\nBorrowed"_qs;
+        QTest::newRow("markup shown as written")
+            << Explained << u"YNN"_qs << 1
+            << u"Gamma\n<b>Gamma</b>  &amp; co\n\nPro:\nPrivate\n\nContra:\nLinks"_qs;
+        QTest::newRow("re-sorted: first row")
+            << Explained << u"N"_qs << 0 << u"Beta\n\nPro:\nTracked"_qs;
+        QTest::newRow("tie at the top names the others")
+            << Explained << u"Y"_qs << 1
+            << u"Gamma\n<b>Gamma</b>  &amp; co\n\nPro:\nPrivate\n\nLevel with:\nAlpha"_qs;
+        QTest::newRow("no section: default headings")
+            << ThreeEngines << u"YN"_qs << 0
+            << u"Gamma\n\nFits your answers:\nY-one\nN-two"_qs;
+        QTest::newRow("no section: lowered only")
+            << ThreeEngines << u"YN"_qs << 2 << u"Alpha\n\nAgainst your answers:\nY-one"_qs;
+        QTest::newRow("no section: tie")
+            << QByteArray("[ENGINES]\nENGINE0=A\nENGINE1=B\nENGINE2=C\n"
+                          "[QUESTIONS]\nCOUNT=1\n[MATRIX]\nS1=2\nS2=2\n")
+            << u"Y"_qs << 0 << u"B\n\nFits your answers:\nyes\n\nEqual fit with:\nC"_qs;
+    }
+
+    void rowsExplainTheirEngine()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, answers);
+        QFETCH(int, row);
+        QFETCH(QString, explanation);
+        write("zv.cfg", file);
+        start();
+        clickNext();
+        for (const QChar answer : answers) {
+            QTest::mouseClick(control<QRadioButton>(answer == u'Y' ? "optYEs" : "optNo"),
+                              Qt::LeftButton);
+            clickNext();
+        }
+        const QListWidgetItem *item = control<QListWidget>("lstEngines")->item(row);
+        QVERIFY(item->text().endsWith(u"% "_qs + explanation.section(u'\n', 0, 0)));
+        QCOMPARE(item->data(Qt::AccessibleDescriptionRole).toString(), explanation);
+        const QString toolTip = item->data(Qt::ToolTipRole).toString();
+        QVERIFY(Qt::mightBeRichText(toolTip));  // only rich-text tooltips wrap
+        QCOMPARE(shownText(toolTip), explanation);
+        QVERIFY(m_program->messages.isEmpty());
+    }
+
+    void longExplanationsWrapAndTheListKeepsItsTip()
+    {
+        write("zv.cfg", engines(1) + "[ENGINEINFO]\nINFO0="
+                            + QByteArray("Long words ").repeated(200)
+                            + "\n[TOOLTIP]\nSELIST=Whole list\n");
+        frmZVS &w = start();
+        w.show();
+        auto *list = control<QListWidget>("lstEngines");
+        QWidget *viewport = list->viewport();
+        const auto hover = [viewport](QPoint at) {
+            QHelpEvent event(QEvent::ToolTip, at, viewport->mapToGlobal(at));
+            QApplication::sendEvent(viewport, &event);
+        };
+        hover(list->visualItemRect(list->item(0)).center());
+        QCOMPARE(QToolTip::text(), list->item(0)->toolTip());
+        const QWidget *tip = nullptr;
+        for (const QWidget *widget : QApplication::topLevelWidgets())
+            tip = widget->objectName() == u"qtooltip_label"_qs ? widget : tip;
+        QVERIFY(tip && tip->isVisible());
+        QVERIFY(tip->width() < w.screen()->geometry().width());
+
+        hover({viewport->width() / 2, viewport->height() - 2});  // below the rows
+        QCOMPARE(QToolTip::text(), u"Whole list"_qs);
     }
 
     void windowHasItsDesignedShape()
