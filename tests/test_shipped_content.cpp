@@ -136,6 +136,23 @@ private Q_SLOTS:
                 && tables.Matrix == en.Matrix);
     }
 
+    void paragraphsNameTheirEngineFirst_data() { languageFile_data(); }
+
+    // So that no paragraph sits beside another engine's row.
+    void paragraphsNameTheirEngineFirst()
+    {
+        QFETCH(QString, file);
+        QStringList misplaced;
+        for (int n = 0; n < loadWithoutFailures(file).engines(); ++n) {
+            const QString name = value(file, u"ENGINES"_qs, u"ENGINE%1"_qs.arg(n));
+            if (!value(file, u"ENGINEINFO"_qs, u"INFO%1"_qs.arg(n)).startsWith(name + u' '))
+                misplaced.append(name);
+        }
+        QEXPECT_FAIL("", "the paragraphs are in the alphabetical order of the reworked engine list",
+                     Abort);
+        QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced.join(u", ")));
+    }
+
     void germanIsWindows1252()
     {
         QFile f(kGerman);
