@@ -186,6 +186,14 @@ LanguageFileContents LoadLanguage(const ProfileSnapshot &languageFile, FailureRe
     }
     contents.welcomeText = read.text("STARTEND", "WELCOME", "Welcome");
     t.FinishedText = read.text("STARTEND", "FINISHED", "Ready");
+    // Read last and only within the tables, so files without them load, and
+    // fail, exactly as before.
+    for (int n = 0; n < t.engines(); ++n)
+        t.EngineInfo[std::size_t(n)] =
+            read.text("ENGINEINFO", LanguageReader::numberedKey("INFO", n), QString());
+    t.FitsText = read.text("ENGINEINFO", "FITS", "Fits your answers:");
+    t.AgainstText = read.text("ENGINEINFO", "AGAINST", "Against your answers:");
+    t.TiedText = read.text("ENGINEINFO", "TIED", "Equal fit with:");
     return contents;
 }
 

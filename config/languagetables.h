@@ -36,6 +36,12 @@ struct LanguageTables
     QString Url2;
     QString ExplanationText;
     QString FinishedText;
+    // Optional: a paragraph about each engine and the headings of the reasons
+    // that its list row explains its rank with.
+    std::array<QString, MaxEngines> EngineInfo;
+    QString FitsText;
+    QString AgainstText;
+    QString TiedText;
 
     // The counts the program works with: the file's counts limited to the
     // tables, so a file beyond the bounds never leads outside them.

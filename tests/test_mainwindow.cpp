@@ -4,7 +4,10 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
+#include <QTextDocument>
+#include <QToolTip>
 
 using namespace zv;
 
@@ -38,6 +41,16 @@ QByteArray engines(int questions, int count = 3)
         .arg(questions)
         .toUtf8();
 }
+
+// Alpha suits a Yes to Q0 and, weakly, a No to Q1; Beta the opposite; Gamma
+// a Yes to Q0 and to Q2. Beta has no paragraph; Gamma's looks like markup.
+const QByteArray Explained =
+    "[SEARCHENGINES]\nCOUNT=3\n[ENGINES]\nENGINE0=Alpha\nENGINE1=Beta\nENGINE2=Gamma\n"
+    "[QUESTIONS]\nCOUNT=3\nY0=Private\nN0=Tracked\nY1=Own index\nN1=Borrowed\n"
+    "Y2=AI\nN2=Links\n"
+    "[MATRIX]\nS0=2,-1,0\nS1=-2,2,0\nS2=2,0,1\n"
+    "[ENGINEINFO]\nINFO0=Alpha runs its own index.\nINFO2=<b>Gamma</b>  &amp; co\n"
+    "FITS=Pro:\nAGAINST=Contra:\nTIED=Level with:\n";
 
 } // namespace
 
@@ -137,13 +150,7 @@ private Q_SLOTS:
         QFETCH(QStringList, launches);
         write("zv.cfg", file);
         frmZVS &w = start();
-        for (const QChar action : actions) {
-            if (action == u'n')
-                clickNext();
-            else
-                QTest::mouseClick(control<QRadioButton>(action == u'Y' ? "optYEs" : "optNo"),
-                                  Qt::LeftButton);
-        }
+        play(actions);
         QCOMPARE(w.layoutState(), layout);
         const QStringList list = listTexts(control<QListWidget>("lstEngines"));
         QCOMPARE(list.value(0), top);
@@ -152,6 +159,81 @@ private Q_SLOTS:
             launched.append(url.toString());
         QCOMPARE(launched, launches);
         QVERIFY(!m_program->messages.join(u'\n').contains(u"not a web address"_qs));
+    }
+
+    // Every row explains the engine it shows, whatever the order.
+    void rowsExplainTheirEngine_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("actions");  // as in flowEdges
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("explanation");
+        QTest::newRow("before any answer only name and paragraph")
+            << Explained << u"n"_qs << 0 << u"Alpha\nAlpha runs its own index."_qs;
+        QTest::newRow("answers that lift, none for a 0 value")
+            << Explained << u"nYnNn"_qs << 0
+            << u"Alpha\nAlpha runs its own index.\n\nPro:\nPrivate\nBorrowed"_qs;
+        QTest::newRow("answers that lower, no paragraph")
+            << Explained << u"nYnNn"_qs << 2 << u"Beta\n\nContra:\nPrivate\nBorrowed"_qs;
+        QTest::newRow("markup shown as written")
+            << Explained << u"nYnNnn"_qs << 1
+            << u"Gamma\n<b>Gamma</b>  &amp; co\n\nPro:\nPrivate\n\nContra:\nLinks"_qs;
+        QTest::newRow("re-sorted: first row")
+            << Explained << u"nNn"_qs << 0 << u"Beta\n\nPro:\nTracked"_qs;
+        QTest::newRow("tie at the top names the others")
+            << Explained << u"nYn"_qs << 1
+            << u"Gamma\n<b>Gamma</b>  &amp; co\n\nPro:\nPrivate\n\nLevel with:\nAlpha"_qs;
+        QTest::newRow("no section: default headings")
+            << QByteArray("[SEARCHENGINES]\nCOUNT=3\n[ENGINES]\nENGINE0=A\nENGINE1=B\nENGINE2=C\n"
+                          "[QUESTIONS]\nCOUNT=2\nY0=Y-one\nY1=Y-two\n[MATRIX]\nS1=2,-2\nS2=-2,2\n")
+            << u"nYnn"_qs << 1
+            << u"B\n\nFits your answers:\nY-one\n\nAgainst your answers:\nY-two\n\n"
+               u"Equal fit with:\nA, C"_qs;
+    }
+
+    void rowsExplainTheirEngine()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, actions);
+        QFETCH(int, row);
+        QFETCH(QString, explanation);
+        write("zv.cfg", file);
+        start();
+        play(actions);
+        const QListWidgetItem *item = control<QListWidget>("lstEngines")->item(row);
+        QVERIFY(item->text().endsWith(u"% "_qs + explanation.section(u'\n', 0, 0)));
+        QCOMPARE(item->data(Qt::AccessibleDescriptionRole).toString(), explanation);
+        const QString toolTip = item->data(Qt::ToolTipRole).toString();
+        QVERIFY(Qt::mightBeRichText(toolTip));  // only rich-text tooltips wrap
+        QTextDocument shown;
+        shown.setHtml(toolTip);
+        QCOMPARE(shown.toPlainText(), QString(explanation).replace(u"\n\n"_qs, u"\n"_qs));
+        QVERIFY(m_program->messages.isEmpty());
+    }
+
+    void longExplanationsWrapAndTheListKeepsItsTip()
+    {
+        write("zv.cfg", engines(1) + "[ENGINEINFO]\nINFO0="
+                            + QByteArray("Long words ").repeated(200)
+                            + "\n[TOOLTIP]\nSELIST=Whole list\n");
+        frmZVS &w = start();
+        w.show();
+        auto *list = control<QListWidget>("lstEngines");
+        QWidget *viewport = list->viewport();
+        const auto hover = [viewport](QPoint at) {
+            QHelpEvent event(QEvent::ToolTip, at, viewport->mapToGlobal(at));
+            QApplication::sendEvent(viewport, &event);
+        };
+        hover(list->visualItemRect(list->item(0)).center());
+        QCOMPARE(QToolTip::text(), list->item(0)->toolTip());
+        const QWidget *tip = nullptr;
+        for (const QWidget *widget : QApplication::topLevelWidgets())
+            tip = widget->objectName() == u"qtooltip_label"_qs ? widget : tip;
+        QVERIFY(tip && tip->isVisible());
+        QVERIFY(tip->width() < w.screen()->geometry().width());
+
+        hover({viewport->width() / 2, viewport->height() - 2});  // below the rows
+        QCOMPARE(QToolTip::text(), u"Whole list"_qs);
     }
 
     void windowHasItsDesignedShape()
@@ -206,6 +288,18 @@ private:
     }
 
     void clickNext() { QTest::mouseClick(control<QPushButton>("cmdNext"), Qt::LeftButton); }
+
+    // n: Next; Y, N: choose an option.
+    void play(const QString &actions)
+    {
+        for (const QChar action : actions) {
+            if (action == u'n')
+                clickNext();
+            else
+                QTest::mouseClick(control<QRadioButton>(action == u'Y' ? "optYEs" : "optNo"),
+                                  Qt::LeftButton);
+        }
+    }
 
     std::unique_ptr<Program> m_program;
 };

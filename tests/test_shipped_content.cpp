@@ -72,7 +72,8 @@ private Q_SLOTS:
         // The loader fills in defaults, so presence is checked in the file itself.
         QStringList keys = u"GENERAL/LANGUAGE URL/URL1 URL/URL2 EXPLANATION/TEXT STARTEND/WELCOME "
                            u"STARTEND/FINISHED TOOLTIP/SELIST TOOLTIP/TIPSTART TOOLTIP/TIPNEXT "
-                           u"TOOLTIP/TIPLAUNCH ABOUT/LANGUAGE"_qs.split(u' ');
+                           u"TOOLTIP/TIPLAUNCH ABOUT/LANGUAGE ENGINEINFO/FITS ENGINEINFO/AGAINST "
+                           u"ENGINEINFO/TIED"_qs.split(u' ');
         for (int n = 0; n < engines; ++n)
             keys << u"ENGINES/ENGINE%1"_qs.arg(n);
         for (int n = 0; n < questions; ++n)
@@ -81,6 +82,12 @@ private Q_SLOTS:
         for (const QString &key : keys) {
             const QString v = value(file, key.section(u'/', 0, 0), key.section(u'/', 1));
             QVERIFY2(!v.trimmed().isEmpty() && v != u"???"_qs, qPrintable(key));
+        }
+        // Facts age: every paragraph says when its sources are from.
+        const QRegularExpression dated(u"2023\\D+2025\\.$"_qs);
+        for (int n = 0; n < engines; ++n) {
+            const QString info = value(file, u"ENGINEINFO"_qs, u"INFO%1"_qs.arg(n));
+            QVERIFY2(dated.match(info).hasMatch(), qPrintable(info));
         }
 
         // Every menu caption has an access key, distinct within its own menu.
@@ -122,6 +129,21 @@ private Q_SLOTS:
             }
             QVERIFY2(yesLifts && noLifts, qPrintable(tables.QuestionText[q]));
         }
+    }
+
+    void paragraphsNameTheirEngineFirst_data() { languageFile_data(); }
+
+    // So that no paragraph sits beside another engine's row.
+    void paragraphsNameTheirEngineFirst()
+    {
+        QFETCH(QString, file);
+        QStringList misplaced;
+        for (int n = 0; n < loadWithoutFailures(file).engines(); ++n) {
+            const QString name = value(file, u"ENGINES"_qs, u"ENGINE%1"_qs.arg(n));
+            if (!value(file, u"ENGINEINFO"_qs, u"INFO%1"_qs.arg(n)).startsWith(name + u' '))
+                misplaced.append(name);
+        }
+        QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced.join(u", ")));
     }
 
     // Over every set of answers: no engine leads too often, few leads are

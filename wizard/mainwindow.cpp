@@ -203,6 +203,12 @@ void frmZVS::WriteResults()
 {
     m_lstEngines->clear();
     m_lstEngines->addItems(m_wizard.sortedResultLines());
+    for (int k = 0; k < m_lstEngines->count(); ++k) {
+        const QList<ReasonParagraph> reasons = m_wizard.reasonsAtRow(k);
+        QListWidgetItem *row = m_lstEngines->item(k);
+        row->setData(Qt::ToolTipRole, ReasonsRichText(reasons));
+        row->setData(Qt::AccessibleDescriptionRole, ReasonsPlainText(reasons));
+    }
 }
 
 void frmZVS::selectYes()

@@ -15,6 +15,7 @@ void Wizard::ResetWizard()
     m_view.SetLayout(0);
     m_currentQuestion = 0;
     m_answer = Yes;
+    m_givenAnswers.fill(0);
     ResetScores(m_scores, m_tables);
     for (int i = 0; i < m_tables.engines(); ++i)
         m_scores.EngineOrder[i] = std::int16_t(i);
@@ -36,6 +37,7 @@ void Wizard::UpdateFilter()
             m_openEngine(m_tables.EngineLink[m_scores.EngineOrder[0]]);
     } else {
         RescoreEngines(m_scores, m_tables, m_currentQuestion, m_answer);
+        m_givenAnswers[m_currentQuestion] = m_answer;
         ++m_currentQuestion;
         if (!finished())
             m_view.Question(m_currentQuestion);
@@ -61,6 +63,14 @@ QStringList Wizard::sortedResultLines()
 int Wizard::engineAtRow(int row) const
 {
     return row >= 0 && row < m_tables.engines() ? m_scores.EngineOrder[row] : -1;
+}
+
+QList<ReasonParagraph> Wizard::reasonsAtRow(int row) const
+{
+    const int engine = engineAtRow(row);
+    if (engine < 0)
+        return {};
+    return EngineReasons(engine, m_tables, m_givenAnswers, m_scores);
 }
 
 } // namespace zv

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/languagetables.h"
+#include "wizard/enginereasons.h"
 #include "wizard/scoring.h"
 
 #include <QString>
@@ -23,7 +24,8 @@ public:
     virtual std::int16_t layoutState() const = 0;
     // Puts question iStep's text, picture and answer captions on screen.
     virtual void Question(std::int16_t iStep) = 0;
-    // Rebuilds the engine list from Wizard::sortedResultLines().
+    // Rebuilds the engine list from Wizard::sortedResultLines(), each row
+    // with its reasons from Wizard::reasonsAtRow().
     virtual void WriteResults() = 0;
     // Shows the Yes option selected again.
     virtual void selectYes() = 0;
@@ -64,6 +66,10 @@ public:
     // The engine shown at list row `row`, or -1 for a row outside the list.
     int engineAtRow(int row) const;
 
+    // Why the engine at list row `row` stands there (see EngineReasons);
+    // nothing for a row outside the list.
+    QList<ReasonParagraph> reasonsAtRow(int row) const;
+
     std::int16_t CurrentQuestion() const { return m_currentQuestion; }
     std::int16_t Answer() const { return m_answer; }
     bool finished() const { return m_currentQuestion >= m_tables.questions(); }
@@ -76,6 +82,7 @@ private:
     ScoreTables m_scores;
     std::int16_t m_currentQuestion = 0;
     std::int16_t m_answer = Yes;
+    GivenAnswers m_givenAnswers{};
 };
 
 } // namespace zv

@@ -1,0 +1,70 @@
+#include "wizard/enginereasons.h"
+
+namespace zv {
+
+QList<ReasonParagraph> EngineReasons(int e, const LanguageTables &tables,
+                                     const GivenAnswers &answers, const ScoreTables &scores)
+{
+    QList<ReasonParagraph> reasons{{tables.EngineName[e], {}}};
+    if (!tables.EngineInfo[e].isEmpty())
+        reasons.first().lines.append(tables.EngineInfo[e]);
+
+    ReasonParagraph fits{tables.FitsText, {}};
+    ReasonParagraph against{tables.AgainstText, {}};
+    bool answered = false;
+    for (int q = 0; q < tables.questions(); ++q) {
+        if (answers[q] == 0)
+            continue;
+        answered = true;
+        const QString &caption = answers[q] > 0 ? tables.YesText[q] : tables.NoText[q];
+        const double effect = answers[q] * tables.matrixValue(e, q);
+        if (effect > 0)
+            fits.lines.append(caption);
+        else if (effect < 0)
+            against.lines.append(caption);
+    }
+    if (!answered)
+        return reasons;
+
+    ReasonParagraph tied{tables.TiedText, {}};
+    const double leading = scores.Score[scores.EngineOrder[0]];
+    if (scores.Score[e] == leading) {
+        QStringList names;
+        for (int k = 0; k < tables.engines(); ++k) {
+            const int other = scores.EngineOrder[k];
+            if (other != e && scores.Score[other] == leading)
+                names.append(tables.EngineName[other]);
+        }
+        if (!names.isEmpty())
+            tied.lines.append(names.join(QStringLiteral(", ")));
+    }
+    for (const ReasonParagraph &paragraph : {fits, against, tied}) {
+        if (!paragraph.lines.isEmpty())
+            reasons.append(paragraph);
+    }
+    return reasons;
+}
+
+QString ReasonsPlainText(const QList<ReasonParagraph> &reasons)
+{
+    QStringList paragraphs;
+    for (const ReasonParagraph &paragraph : reasons)
+        paragraphs.append((QStringList{paragraph.heading} + paragraph.lines).join(u'\n'));
+    return paragraphs.join(QStringLiteral("\n\n"));
+}
+
+QString ReasonsRichText(const QList<ReasonParagraph> &reasons)
+{
+    // pre-wrap keeps blanks as written and still lets long lines wrap.
+    QString html = QStringLiteral("<qt>");
+    for (const ReasonParagraph &paragraph : reasons) {
+        html += QStringLiteral("<p style=\"white-space:pre-wrap\"><b>")
+                + paragraph.heading.toHtmlEscaped() + QStringLiteral("</b>");
+        for (const QString &line : paragraph.lines)
+            html += QStringLiteral("<br>") + line.toHtmlEscaped();
+        html += QStringLiteral("</p>");
+    }
+    return html + QStringLiteral("</qt>");
+}
+
+} // namespace zv
