@@ -52,7 +52,8 @@ public:
         if (isAscii(bytes))
             m_ascii = bytes;
         else
-            m_folded = (windows1252 ? fromWindows1252(bytes) : QString::fromUtf8(bytes)).toCaseFolded();
+            m_folded = (windows1252 ? fromWindows1252(bytes) : fromUtf8KeepingMarks(bytes))
+                           .toCaseFolded();
     }
     // A name asked for; the same blanks as around the file's names do not count.
     explicit FoldedName(QAnyStringView text)
@@ -216,7 +217,8 @@ QByteArrayView ProfileSnapshot::bytes(std::uint32_t begin, std::uint32_t length)
 
 QString ProfileSnapshot::decode(QByteArrayView bytes) const
 {
-    return m_encoding == Encoding::Windows1252 ? fromWindows1252(bytes) : QString::fromUtf8(bytes);
+    return m_encoding == Encoding::Windows1252 ? fromWindows1252(bytes)
+                                                : fromUtf8KeepingMarks(bytes);
 }
 
 void ProfileSnapshot::parse()

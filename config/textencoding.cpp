@@ -1,5 +1,7 @@
 #include "config/textencoding.h"
 
+#include <QStringDecoder>
+
 #include <cstdint>
 #include <cstring>
 
@@ -49,6 +51,14 @@ bool isValidUtf8(QByteArrayView bytes)
         p += length;
     }
     return true;
+}
+
+QString fromUtf8KeepingMarks(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringConverter::Utf8,
+                           QStringConverter::Flag::Stateless
+                               | QStringConverter::Flag::ConvertInitialBom);
+    return decoder(bytes);
 }
 
 QString fromWindows1252(QByteArrayView bytes)

@@ -9,6 +9,12 @@ namespace zv {
 // code points beyond U+10FFFF).
 bool isValidUtf8(QByteArrayView bytes);
 
+// Decodes UTF-8 as it stands. A byte-order mark is kept as U+FEFF wherever
+// it is: QString::fromUtf8 drops one at the start of each piece it decodes, so
+// a value or name that begins with one would read differently as a piece of
+// the file than within the whole file.
+QString fromUtf8KeepingMarks(QByteArrayView bytes);
+
 // Decodes Windows-1252; the five bytes the code page leaves undefined map to
 // the control characters of the same number, as Windows maps them.
 QString fromWindows1252(QByteArrayView bytes);

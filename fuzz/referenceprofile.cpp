@@ -30,7 +30,7 @@ QString decodeAll(const QByteArray &bytes)
     if (bytes.startsWith("\xFE\xFF"))
         return QStringDecoder(QStringConverter::Utf16BE)(bytes);
     const QByteArray body = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
-    return zv::isValidUtf8(body) ? QString::fromUtf8(body) : zv::fromWindows1252(body);
+    return zv::isValidUtf8(body) ? zv::fromUtf8KeepingMarks(body) : zv::fromWindows1252(body);
 }
 
 bool sameName(QStringView a, QStringView b)

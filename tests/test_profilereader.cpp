@@ -58,6 +58,8 @@ private Q_SLOTS:
         row("NUL cuts the value", QByteArray("[S]\nK=ab\0cd\n", 12), "S", "K", "ab");
         row("UTF-8", "[S]\nK=Espa\xC3\xB1ol \xE2\x82\xAC\n", "S", "K", "Español €");
         row("UTF-8 with byte-order mark", "\xEF\xBB\xBF[S]\nK=\xC3\xA4\n", "S", "K", "ä");
+        QTest::newRow("byte-order mark inside a value kept")
+            << QByteArray("[S]\nK=\xEF\xBB\xBFx\n") << u"S"_qs << u"K"_qs << u"\uFEFFx"_qs;
         row("Windows-1252", "[S]\nK=Espa\xF1ol \x80\x96\n", "S", "K", "Español €–");
         row("one bad byte makes the file 1252", "[S]\nK=\xC3\xA4\nX=\xE4\n", "S", "K", "Ã¤");
         row("UTF-16LE with byte-order mark",
