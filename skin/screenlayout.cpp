@@ -1,5 +1,6 @@
 #include "skin/screenlayout.h"
 
+#include "config/accessiblenames.h"
 #include "config/profilereader.h"
 #include "skin/pictures.h"
 #include "skin/skinapply.h"
@@ -79,6 +80,12 @@ void applyLayout(const MainWindowControls &c, std::int16_t iState, const LayoutS
         tooltipText(sources, "SELIST", "Double Click on Search Engine to Launch it");
     setPlainToolTip(c.lstEngines, listTip);
     c.lstEngines->setAccessibleDescription(listTip);
+    c.lstEngines->setAccessibleName(readAccessibleName(sources.languageFile,
+                                                       AccessibleName::EngineList));
+    c.Frame1->setAccessibleName(readAccessibleName(sources.languageFile,
+                                                   AccessibleName::QuestionArea));
+    c.imgHelp->setAccessibleName(readAccessibleName(sources.languageFile,
+                                                    AccessibleName::HelpPicture));
     applySkin(c, sources.skin);
 
     if (const LayoutSteps *steps = stepsOf(iState)) {
