@@ -211,9 +211,11 @@ void frmZVS::announceStep()
 {
     // Focus stays on Next while the question area changes, so its description
     // carries what the area now shows; the change event makes a screen reader
-    // speak it.
-    m_cmdNext->setAccessibleDescription(m_lblStartText->isHidden() ? m_lblQuestion->text()
-                                                                   : m_lblStartText->text());
+    // speak it, once.
+    const QString shown =
+        m_lblStartText->isHidden() ? m_lblQuestion->text() : m_lblStartText->text();
+    if (m_cmdNext->accessibleDescription() != shown)
+        m_cmdNext->setAccessibleDescription(shown);
 }
 
 void frmZVS::WriteResults()
