@@ -32,6 +32,8 @@ QColor mixed(const QColor &from, const QColor &to, double share)
 }
 
 constexpr int MarkWidth = 2;
+// The mark and a pixel of the surface inside it.
+constexpr int MarkSpace = MarkWidth + 1;
 
 // A frame `width` pixels wide along the inside of `rect`.
 void fillFrame(QPainter *painter, const QRect &rect, int width, const QColor &color)
@@ -43,7 +45,7 @@ void fillFrame(QPainter *painter, const QRect &rect, int width, const QColor &co
     painter->fillRect(QRect(inner.right() + 1, inner.top(), width, inner.height()), color);
 }
 
-// The ring's outer edge lies on `rect`; the surface pixels set it off from
+// The ring's outer edge lies on `rect`; surface pixels set it off from
 // whatever lies outside and inside.
 void drawMark(QPainter *painter, const QRect &rect, const QPalette &palette,
               const QColor &surface)
@@ -61,6 +63,9 @@ bool isFocusableScrollArea(const QWidget *widget)
            && widget->focusPolicy() != Qt::NoFocus;
 }
 
+// Buttons and framed boxes keep a margin of the surface below them all round,
+// focused or not, and the mark fills it: so the mark's pixels change from the
+// surface colour alone, which the mark's colour is chosen against.
 class FocusMarkStyle : public QProxyStyle
 {
 public:
@@ -69,50 +74,66 @@ public:
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget) const override
     {
-        const bool focused = option->state & State_HasFocus;
         switch (element) {
         case PE_FrameFocusRect: {
-            // Push buttons get their mark on their edge with the panel below.
             if (qobject_cast<const QPushButton *>(widget))
-                return;
+                return;  // marked on their margin instead
             const QPalette &pal = option->palette;
-            QColor surface = pal.color(QPalette::Window);
-            if (option->state & State_Item)
-                surface = pal.color(option->state & State_Selected ? QPalette::Highlight
-                                                                   : QPalette::Base);
-            drawMark(painter, option->rect, pal, surface);
+            if (option->state & State_Item) {
+                // Inside the row, so the edge pixels are not cut off by the view.
+                drawMark(painter, option->rect.adjusted(1, 1, -1, -1), pal,
+                         pal.color(option->state & State_Selected ? QPalette::Highlight
+                                                                  : QPalette::Base));
+            } else {
+                drawMark(painter, option->rect, pal, pal.color(QPalette::Window));
+            }
             return;
         }
-        case PE_PanelButtonCommand: {
-            // Fusion's own faint outline would otherwise show beside the mark.
-            QStyleOption plain = *option;
-            plain.state &= ~State_HasFocus;
-            QProxyStyle::drawPrimitive(element, &plain, painter, widget);
-            if (focused)
-                drawMark(painter, option->rect, option->palette,
-                         option->palette.color(QPalette::Window));
+        case PE_PanelButtonCommand:
+            drawInMargin(element, option, painter, widget);
             return;
-        }
         case PE_Frame:
-            QProxyStyle::drawPrimitive(element, option, painter, widget);
-            if (focused && isFocusableScrollArea(widget))
-                drawMark(painter, option->rect, option->palette,
-                         option->palette.color(QPalette::Window));
-            return;
+            if (isFocusableScrollArea(widget)) {
+                drawInMargin(element, option, painter, widget);
+                return;
+            }
+            break;
         default:
-            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            break;
         }
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
     }
 
     int pixelMetric(PixelMetric metric, const QStyleOption *option,
                     const QWidget *widget) const override
     {
         const int value = QProxyStyle::pixelMetric(metric, option, widget);
-        // Room in the frame for the mark and its inner surface pixel, which the
-        // contents would otherwise cover.
         if (metric == PM_DefaultFrameWidth && isFocusableScrollArea(widget))
-            return std::max(value, MarkWidth + 1);
+            return value + MarkSpace;
         return value;
+    }
+
+    QSize sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
+                           const QWidget *widget) const override
+    {
+        QSize result = QProxyStyle::sizeFromContents(type, option, size, widget);
+        // Room for a row's mark above and below its text.
+        if (type == CT_ItemViewItem)
+            result.rheight() += 2 * (MarkSpace + 1);
+        return result;
+    }
+
+private:
+    void drawInMargin(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                      const QWidget *widget) const
+    {
+        QStyleOption inner = *option;
+        inner.rect = option->rect.adjusted(MarkSpace, MarkSpace, -MarkSpace, -MarkSpace);
+        inner.state &= ~State_HasFocus;  // Fusion's faint focus outline
+        QProxyStyle::drawPrimitive(element, &inner, painter, widget);
+        if (option->state & State_HasFocus)
+            drawMark(painter, option->rect, option->palette,
+                     option->palette.color(QPalette::Window));
     }
 };
 

@@ -53,7 +53,8 @@ void OptionButton::paintEvent(QPaintEvent *)
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect = fontMetrics().boundingRect(textArea, flags, text()).adjusted(-2, -1, 2, 1);
+        // The mark and its edge pixels stay clear of the text.
+        focus.rect = fontMetrics().boundingRect(textArea, flags, text()).adjusted(-4, -4, 4, 4);
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
 }
