@@ -52,7 +52,8 @@ void drawMark(QPainter *painter, const QRect &rect, const QPalette &palette,
 {
     painter->save();
     fillFrame(painter, rect.adjusted(-1, -1, 1, 1), 1, surface);
-    fillFrame(painter, rect, MarkWidth, focusMarkColor(palette.color(QPalette::Highlight), surface));
+    fillFrame(painter, rect, MarkWidth,
+              focusMarkColor(palette.color(QPalette::Highlight), surface));
     fillFrame(painter, rect.adjusted(MarkWidth, MarkWidth, -MarkWidth, -MarkWidth), 1, surface);
     painter->restore();
 }
