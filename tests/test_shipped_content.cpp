@@ -1,5 +1,6 @@
 // Checks the language files, skins and help page that ship beside the program:
 // complete, consistent between languages, readable colours, right encoding.
+#include "config/accessiblenames.h"
 #include "config/languagefile.h"
 #include "config/profilereader.h"
 #include "config/textencoding.h"
@@ -86,6 +87,8 @@ private Q_SLOTS:
         QStringList keys = u"GENERAL/LANGUAGE URL/URL1 URL/URL2 EXPLANATION/TEXT STARTEND/WELCOME "
                            u"STARTEND/FINISHED TOOLTIP/SELIST TOOLTIP/TIPSTART TOOLTIP/TIPNEXT "
                            u"TOOLTIP/TIPLAUNCH ABOUT/LANGUAGE"_qs.split(u' ');
+        for (const zv::AccessibleNameKey &k : zv::AccessibleNameKeys)
+            keys << QLatin1String(zv::AccessibleNamesSection) + u'/' + QLatin1String(k.key);
         for (int n = 0; n < engines; ++n)
             keys << u"ENGINES/ENGINE%1"_qs.arg(n);
         for (int n = 0; n < questions; ++n)
