@@ -10,7 +10,6 @@ namespace zv {
 OptionButton::OptionButton(QWidget *parent) : QRadioButton(parent)
 {
     connect(this, &QAbstractButton::toggled, this, &OptionButton::keepTabStopOnChoice);
-    keepTabStopOnChoice();
 }
 
 void OptionButton::keepTabStopOnChoice()
