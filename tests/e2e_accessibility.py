@@ -16,6 +16,7 @@ Exits 77 (skipped) when a tool it needs is missing.
 
 import os
 import random
+import select
 import shutil
 import signal
 import subprocess
@@ -24,6 +25,7 @@ import tempfile
 import time
 
 SKIP = 77
+LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 WAIT = 15  # seconds any one expected thing may take
 
 LANGUAGE = """\
@@ -117,7 +119,6 @@ class Session:
 
 def read_line(pipe, what):
     # A child that died or hangs must not stall the test.
-    import select
     ready, _, _ = select.select([pipe], [], [], WAIT)
     if not ready:
         fail("no answer from " + what)
@@ -204,6 +205,8 @@ def main():
         skip("python3-pyatspi is not installed")
 
     session = Session()
+    # Ended from outside (a test timeout), the children still end with it.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("FAIL: ended from outside"))
     try:
         env = start_environment(session)
         # This process speaks to the same private buses as the program.
@@ -216,8 +219,6 @@ def main():
         session.close()
     print("PASS")
 
-
-LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 
 
 class Driver:
