@@ -144,13 +144,15 @@ def start_environment(session):
     env = base_environment(session.scratch)
     # Servers that pick the first free display come and go on a shared
     # machine; one far above them is tried, and another if it cannot be reached.
+    # Without -noreset the server resets whenever its last client leaves, and
+    # refuses the next one while it does.
     for _ in range(5):
         number = random.randrange(200, 900)
         if os.path.exists("/tmp/.X%d-lock" % number):
             continue
         xvfb = session.start(["Xvfb", ":%d" % number, "-displayfd", "1", "-screen", "0",
-                              "1024x768x24", "-nolisten", "tcp"], env, stdout=subprocess.PIPE,
-                             stderr=subprocess.DEVNULL, text=True)
+                              "1024x768x24", "-nolisten", "tcp", "-noreset"], env,
+                             stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
         env["DISPLAY"] = ":" + read_line(xvfb.stdout, "Xvfb")
         reached = subprocess.run(["xdotool", "getdisplaygeometry"], env=env, timeout=WAIT,
                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
