@@ -13,6 +13,7 @@ packages=(
     xdg-utils desktop-file-utils appstream
     xvfb xauth dpkg-dev file
     xdotool imagemagick
+    dbus-daemon at-spi2-core python3-pyatspi
 )
 
 missing=()

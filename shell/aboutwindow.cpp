@@ -63,6 +63,7 @@ frmAbout::frmAbout(const SkinSettings &skin, const QString &programDir,
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setGeometry(twipsRect(240, 240, 540, 540));
     picIcon->setAlignment(Qt::AlignCenter);
+    picIcon->setAccessibleName(ProgramTitle);  // the program's emblem
     QPixmap icon = loadPicture(programDir + QStringLiteral("/zvabout.ico"), devicePixelRatioF());
     if (icon.isNull() && parent)  // the built-in picture: the program's own icon
         icon = parent->windowIcon().pixmap(32, 32);

@@ -8,7 +8,7 @@
 
 namespace zv {
 
-frmExplanation::frmExplanation(const SkinSettings &skin, const QString &explanationText,
+frmExplanation::frmExplanation(const SkinSettings &skin, const ExplanationTexts &texts,
                                QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
@@ -21,11 +21,13 @@ frmExplanation::frmExplanation(const SkinSettings &skin, const QString &explanat
     m_command1->setObjectName(QStringLiteral("Command1"));
     m_command1->setGeometry(twipsRect(2820, 4200, 1755, 375));
     m_command1->setAutoDefault(false);
+    m_command1->setAccessibleDescription(texts.buttonDescription);
 
     m_txtExp = new QPlainTextEdit(this);
     m_txtExp->setObjectName(QStringLiteral("txtExp"));
     m_txtExp->setGeometry(twipsRect(60, 60, 7935, 4095));
     m_txtExp->setReadOnly(true);
+    m_txtExp->setAccessibleName(texts.boxName);
     m_txtExp->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_txtExp->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_txtExp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -36,7 +38,7 @@ frmExplanation::frmExplanation(const SkinSettings &skin, const QString &explanat
     applySkinColors(this, skin.FormForeColor, skin.FormBackColor);
     applySkinColors(m_txtExp, skin.ExplForeColor, skin.ExplBackColor, Surface::Field);
     applySkinFont(m_txtExp, explanationFont(skin));
-    m_txtExp->setPlainText(explanationText);
+    m_txtExp->setPlainText(texts.text);
 
     connect(m_command1, &QPushButton::clicked, this, &frmExplanation::clickHere);
 }

@@ -9,6 +9,14 @@ class QPushButton;
 
 namespace zv {
 
+// What the explanation window shows and says.
+struct ExplanationTexts
+{
+    QString text;               // the language file's explanation
+    QString boxName;            // spoken as the text box's name
+    QString buttonDescription;  // spoken for the button: what it opens
+};
+
 // The explanation window: the language file's explanation text in a
 // read-only box, and a button that opens one of the two alternative
 // addresses. Made anew for every showing, so it always shows the current
@@ -18,7 +26,7 @@ class frmExplanation : public QDialog
     Q_OBJECT
 
 public:
-    frmExplanation(const SkinSettings &skin, const QString &explanationText,
+    frmExplanation(const SkinSettings &skin, const ExplanationTexts &texts,
                    QWidget *parent = nullptr);
 
 Q_SIGNALS:

@@ -1,5 +1,6 @@
 #include "skin/screenlayout.h"
 
+#include "config/accessiblenames.h"
 #include "config/profilesnapshot.h"
 #include "skin/pictures.h"
 #include "skin/skinapply.h"
@@ -80,6 +81,12 @@ void applyLayout(const MainWindowControls &c, std::int16_t iState, const LayoutS
         tooltipText(language, "SELIST", "Double Click on Search Engine to Launch it");
     setPlainToolTip(c.lstEngines, listTip);
     c.lstEngines->setAccessibleDescription(listTip);
+    c.lstEngines->setAccessibleName(readAccessibleName(language,
+                                                       AccessibleName::EngineList));
+    c.Frame1->setAccessibleName(readAccessibleName(language,
+                                                   AccessibleName::QuestionArea));
+    c.imgHelp->setAccessibleName(readAccessibleName(language,
+                                                    AccessibleName::HelpPicture));
     applySkin(c, sources.skin);
 
     if (const LayoutSteps *steps = stepsOf(iState)) {

@@ -42,7 +42,8 @@ struct LayoutSources
 // The fixed start text of layout 0.
 inline const QString StartText = QStringLiteral("Launch the best search engine");
 
-// Applies the skin, the list's tooltip and the window icon, then layout
+// Applies the skin, the list's tooltip, the names a screen reader speaks for
+// the list, the question area and the help picture, and the window icon, then layout
 // iState: 0 start, 1 questions, 2 finished; other numbers only the common
 // steps. A missing or unreadable picture leaves the control's picture as it
 // was and the rest of the change goes on.

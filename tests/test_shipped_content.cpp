@@ -1,6 +1,7 @@
 // Checks the language files, skins and help page that ship beside the program:
 // complete, fair to every engine, consistent between languages, readable colours.
 #include "check/fairness.h"
+#include "config/accessiblenames.h"
 #include "config/languagefile.h"
 #include "config/profilereader.h"
 #include "config/textencoding.h"
@@ -74,6 +75,8 @@ private Q_SLOTS:
                            u"STARTEND/FINISHED TOOLTIP/SELIST TOOLTIP/TIPSTART TOOLTIP/TIPNEXT "
                            u"TOOLTIP/TIPLAUNCH ABOUT/LANGUAGE ENGINEINFO/FITS ENGINEINFO/AGAINST "
                            u"ENGINEINFO/TIED"_qs.split(u' ');
+        for (const zv::AccessibleNameKey &k : zv::AccessibleNameKeys)
+            keys << QLatin1String(zv::AccessibleNamesSection) + u'/' + QLatin1String(k.key);
         for (int n = 0; n < engines; ++n)
             keys << u"ENGINES/ENGINE%1"_qs.arg(n);
         for (int n = 0; n < questions; ++n)

@@ -1,6 +1,7 @@
 #include "shell/browser.h"
 #include "shell/messagebox.h"
 #include "shell/randomsource.h"
+#include "skin/focusmark.h"
 #include "wizard/mainwindow.h"
 
 #include <QApplication>
@@ -13,7 +14,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Zorvane"));
     QApplication::setDesktopFileName(QStringLiteral("zorvane"));
     // Skins colour the windows through palettes, which Fusion always honours.
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(zv::createProgramStyle());
 
     zv::DesktopBrowserLauncher launcher;
     zv::RandomSource random;

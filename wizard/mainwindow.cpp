@@ -1,5 +1,6 @@
 #include "wizard/mainwindow.h"
 
+#include "config/accessiblenames.h"
 #include "config/languagefile.h"
 #include "config/programinfo.h"
 #include "shell/aboutwindow.h"
@@ -14,6 +15,7 @@
 #include "skin/skinfile.h"
 #include "wizard/optionbutton.h"
 
+#include <QAction>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -62,8 +64,6 @@ void frmZVS::createControls()
     setCentralWidget(m_form);
 
     m_imgHelp = place<QLabel>(m_form, "imgHelp", twipsRect(60, 3600, 6255, 2415));
-    m_imgHelp->setAccessibleName(QStringLiteral("How it works: answer the questions, "
-                                                "watch the ranking, open the winner"));
     m_frame1 = place<QFrame>(m_form, "Frame1", twipsRect(60, 60, 6255, 3615));
     static_cast<QFrame *>(m_frame1)->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     m_lstEngines = place<QListWidget>(m_form, "lstEngines", twipsRect(6420, 60, 2835, 5790));
@@ -184,6 +184,7 @@ void frmZVS::SetLayout(std::int16_t iState)
     m_iState = iState;
     applyLayout(controls(), iState,
                 {m_appliedSkin, LanguageFile(), m_tables.FinishedText, m_services.programDir});
+    announceStep();
 }
 
 void frmZVS::Question(std::int16_t iStep)
@@ -191,21 +192,42 @@ void frmZVS::Question(std::int16_t iStep)
     if (iStep < 0 || iStep >= LanguageTables::MaxQuestions)
         return;
     showPicture(m_imgQuestion, programFile(QStringLiteral("quest%1.ico").arg(iStep + 1)));
-    m_imgQuestion->setAccessibleName(QStringLiteral("Question %1").arg(iStep + 1));
-    m_lblQuestion->setText(m_tables.QuestionText[iStep]);
+    m_imgQuestion->setAccessibleName(
+        readAccessibleName(ProfileSnapshot::fromFile(LanguageFile()),
+                           AccessibleName::QuestionPicture) + u' '
+        + QString::number(iStep + 1));
+    const QString &question = m_tables.QuestionText[iStep];
+    m_lblQuestion->setText(question);
     applySkinColors(m_lblQuestion, m_appliedSkin.QuestionForeColor,
                     m_appliedSkin.QuestionBackColor);
     m_optYEs->setText(m_tables.YesText[iStep]);
     m_optNo->setText(m_tables.NoText[iStep]);
+    // Tabbing onto an answer reads the question it answers.
+    m_optYEs->setAccessibleDescription(question);
+    m_optNo->setAccessibleDescription(question);
+    announceStep();
+}
+
+void frmZVS::announceStep()
+{
+    // Focus stays on Next while the question area changes, so its description
+    // carries what the area now shows; the change event makes a screen reader
+    // speak it, once.
+    const QString shown =
+        m_lblStartText->isHidden() ? m_lblQuestion->text() : m_lblStartText->text();
+    if (m_cmdNext->accessibleDescription() != shown)
+        m_cmdNext->setAccessibleDescription(shown);
 }
 
 void frmZVS::WriteResults()
 {
     m_lstEngines->clear();
-    m_lstEngines->addItems(m_wizard.sortedResultLines());
-    for (int k = 0; k < m_lstEngines->count(); ++k) {
+    const QStringList lines = m_wizard.sortedResultLines();
+    for (int k = 0; k < lines.size(); ++k) {
+        auto *row = new QListWidgetItem(lines[k], m_lstEngines);
+        // Spoken without the blank that lines the percentages up.
+        row->setData(Qt::AccessibleTextRole, lines[k].trimmed());
         const QList<ReasonParagraph> reasons = m_wizard.reasonsAtRow(k);
-        QListWidgetItem *row = m_lstEngines->item(k);
         row->setData(Qt::ToolTipRole, ReasonsRichText(reasons));
         row->setData(Qt::AccessibleDescriptionRole, ReasonsPlainText(reasons));
     }
@@ -246,7 +268,14 @@ bool frmZVS::eventFilter(QObject *watched, QEvent *event)
 
 void frmZVS::showExplanation()
 {
-    frmExplanation window(m_appliedSkin, m_tables.ExplanationText, this);
+    // The box is named by the menu entry that opened it; the button's
+    // description is the menu entry that opens the same addresses.
+    const auto caption = [this](const char *entry) {
+        return menuBar()->findChild<QAction *>(QLatin1String(entry))->iconText();
+    };
+    frmExplanation window(m_appliedSkin,
+                          {m_tables.ExplanationText, caption("fmnuTruth1"), caption("fmnuMoney1")},
+                          this);
     connect(&window, &frmExplanation::clickHere, this, [this] {
         m_services.random->reseed(m_services.clockSeed());
         openRandomAddress();

@@ -70,6 +70,7 @@ private:
     void createControls();
     void createMenus();
     void loadLanguage();
+    void announceStep();
     void cmdNext_Click();
     void lstEngines_DblClick();
     void showExplanation();

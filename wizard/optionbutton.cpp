@@ -3,7 +3,33 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include <algorithm>
+
 namespace zv {
+
+OptionButton::OptionButton(QWidget *parent) : QRadioButton(parent)
+{
+    connect(this, &QAbstractButton::toggled, this, &OptionButton::keepTabStopOnChoice);
+}
+
+void OptionButton::keepTabStopOnChoice()
+{
+    if (!parentWidget())
+        return;
+    const QList<OptionButton *> group =
+        parentWidget()->findChildren<OptionButton *>(Qt::FindDirectChildrenOnly);
+    const bool chosen = std::any_of(group.begin(), group.end(),
+                                    [](const OptionButton *b) { return b->isChecked(); });
+    for (OptionButton *option : group)
+        option->setFocusPolicy(option->isChecked() || !chosen ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void OptionButton::focusInEvent(QFocusEvent *event)
+{
+    // The base class makes the focused option the tab stop, even one not chosen.
+    QRadioButton::focusInEvent(event);
+    keepTabStopOnChoice();
+}
 
 void OptionButton::paintEvent(QPaintEvent *)
 {
@@ -26,7 +52,8 @@ void OptionButton::paintEvent(QPaintEvent *)
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect = fontMetrics().boundingRect(textArea, flags, text()).adjusted(-2, -1, 2, 1);
+        // The mark and its edge pixels stay clear of the text.
+        focus.rect = fontMetrics().boundingRect(textArea, flags, text()).adjusted(-4, -4, 4, 4);
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
 }

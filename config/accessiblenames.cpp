@@ -1,0 +1,15 @@
+#include "config/accessiblenames.h"
+
+#include <algorithm>
+
+namespace zv {
+
+QString readAccessibleName(const ProfileSnapshot &languageFile, AccessibleName name)
+{
+    const auto entry = std::find_if(AccessibleNameKeys.begin(), AccessibleNameKeys.end(),
+                                    [name](const AccessibleNameKey &k) { return k.name == name; });
+    return languageFile.value(QLatin1String(AccessibleNamesSection), QLatin1String(entry->key),
+                              QString::fromUtf8(entry->defaultName));
+}
+
+} // namespace zv
