@@ -3,6 +3,7 @@
 #include <QLocale>
 
 #include <cmath>
+#include <optional>
 #include <cstdlib>
 #include <locale.h>
 #include <string>
@@ -126,6 +127,22 @@ qsizetype scanDecimal(QStringView text, QChar decimalPoint, std::string &out)
     return i;
 }
 
+// An optional sign and at most nine decimal digits, read exactly; nothing for
+// any other text.
+std::optional<double> smallWholeNumber(QStringView text)
+{
+    qsizetype i = text.startsWith(u'-') || text.startsWith(u'+') ? 1 : 0;
+    if (i == text.size() || text.size() - i > 9)
+        return std::nullopt;
+    int value = 0;
+    for (; i < text.size(); ++i) {
+        if (!isAsciiDigit(text[i]))
+            return std::nullopt;
+        value = value * 10 + (text[i].unicode() - u'0');
+    }
+    return text.startsWith(u'-') ? -double(value) : double(value);
+}
+
 } // namespace
 
 Result<double> leadingNumber(QStringView text, RadixDigits radixDigits)
@@ -168,8 +185,12 @@ Result<double> wholeNumber(QStringView text)
             return Result<double>::fail(failure::TypeMismatch);
         return value;
     }
+    // Matrix rows hold hundreds of small whole numbers: those need no parser.
+    if (const std::optional<double> small = smallWholeNumber(core))
+        return *small;
     std::string number;
-    const QChar localePoint = QLocale::system().decimalPoint().front();
+    // The system locale is fixed for the run; asking for it costs more than the parse.
+    static const QChar localePoint = QLocale::system().decimalPoint().front();
     if (scanDecimal(core, localePoint, number) != core.size())
         return Result<double>::fail(failure::TypeMismatch);
     return parseDecimal(number);

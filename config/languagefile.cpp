@@ -4,10 +4,42 @@
 #include "config/profilesnapshot.h"
 
 #include <cmath>
+#include <cstring>
+#include <utility>
+#include <vector>
 
 namespace zv {
 
 namespace {
+
+// A numbered key such as ENGINE12, made without allocating: a hostile count
+// asks for tens of thousands of them.
+class NumberedKey
+{
+public:
+    NumberedKey(const char *prefix, int n)
+    {
+        char digits[12];
+        int count = 0;
+        unsigned magnitude = n < 0 ? 0u - unsigned(n) : unsigned(n);
+        do {
+            digits[count++] = char('0' + magnitude % 10);
+            magnitude /= 10;
+        } while (magnitude > 0);
+        m_size = int(std::strlen(prefix));
+        std::memcpy(m_text, prefix, std::size_t(m_size));
+        if (n < 0)
+            m_text[m_size++] = '-';
+        while (count > 0)
+            m_text[m_size++] = digits[--count];
+    }
+    operator QAnyStringView() const { return QLatin1String(m_text, m_size); }
+    QString toString() const { return QLatin1String(m_text, m_size); }
+
+private:
+    char m_text[40];  // the longest prefix is 6 characters
+    int m_size;
+};
 
 // Reads the language file's keys from one snapshot and reports what cannot
 // be loaded, with the key and line it stands on.
@@ -19,9 +51,10 @@ public:
     {
     }
 
-    QString text(const char *section, const QString &key, const QString &defaultValue) const
+    QString text(const char *section, QAnyStringView key, const QString &defaultValue) const
     {
-        return m_file.value(QLatin1String(section), key, defaultValue);
+        const ProfileSnapshot::Key *found = m_file.find(sectionIndex(section), key);
+        return found ? m_file.keyValue(*found).value_or(defaultValue) : defaultValue;
     }
 
     QString text(const char *section, const char *key, const char *defaultValue) const
@@ -48,7 +81,7 @@ public:
     {
         if (!inBounds(n, N, section, prefix, n))
             return;
-        table[std::size_t(n)] = text(section, numberedKey(prefix, n), defaultValue);
+        table[std::size_t(n)] = text(section, NumberedKey(prefix, n), defaultValue);
     }
 
     // Whether index lies within a table of `size`; reports it for the key
@@ -58,7 +91,7 @@ public:
     {
         if (index >= 0 && index < (long long)size)
             return true;
-        report(failure::SubscriptOutOfRange, section, numberedKey(prefix, n), QString());
+        report(failure::SubscriptOutOfRange, section, NumberedKey(prefix, n).toString(), QString());
         return false;
     }
 
@@ -80,14 +113,23 @@ public:
         m_failures.report({description, sectionName, key, text, found ? found->line : 0});
     }
 
-    static QString numberedKey(const char *prefix, int n)
+private:
+    // Sections are named by the loader's own literals, so their addresses
+    // identify them: each is looked up once per load.
+    int sectionIndex(const char *section) const
     {
-        return QLatin1String(prefix) + QString::number(n);
+        for (const auto &[name, index] : m_sections) {
+            if (name == section)
+                return index;
+        }
+        const int index = m_file.sectionIndex(QLatin1String(section));
+        m_sections.emplace_back(section, index);
+        return index;
     }
 
-private:
     const ProfileSnapshot &m_file;
     FailureReporter &m_failures;
+    mutable std::vector<std::pair<const char *, int>> m_sections;
 };
 
 bool isRowBlank(QChar c)
@@ -113,7 +155,7 @@ constexpr double MaxMatrixMagnitude = 1e300;
 // more than the file's size.
 void loadMatrixRow(const LanguageReader &reader, LanguageTables &tables, int e)
 {
-    const QString key = LanguageReader::numberedKey("S", e);
+    const QString key = NumberedKey("S", e).toString();
     const QString stored = reader.text("MATRIX", key, QString());
     QStringView row = trimmedRow(stored);
     for (long long k = 0; !row.isEmpty(); ++k) {
@@ -190,7 +232,7 @@ LanguageFileContents LoadLanguage(const ProfileSnapshot &languageFile, FailureRe
     // fail, exactly as before.
     for (int n = 0; n < t.engines(); ++n)
         t.EngineInfo[std::size_t(n)] =
-            read.text("ENGINEINFO", LanguageReader::numberedKey("INFO", n), QString());
+            read.text("ENGINEINFO", NumberedKey("INFO", n), QString());
     t.FitsText = read.text("ENGINEINFO", "FITS", "Fits your answers:");
     t.AgainstText = read.text("ENGINEINFO", "AGAINST", "Against your answers:");
     t.TiedText = read.text("ENGINEINFO", "TIED", "Equal fit with:");

@@ -4,8 +4,10 @@
 
 #include <QFile>
 #include <QStringDecoder>
+#include <QVarLengthArray>
 
 #include <bit>
+#include <type_traits>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -42,8 +44,9 @@ bool isAscii(QByteArrayView s)
     return true;
 }
 
-// A name as names are compared: letter case folded. All-ASCII names of the
-// file, nearly all of them, are folded on the fly without a copy.
+// A name as names are compared: letter case folded. ASCII names, nearly all
+// of them, are folded on the fly without allocating: those of the file are
+// read in place, those asked for go into a small buffer.
 class FoldedName
 {
 public:
@@ -52,28 +55,28 @@ public:
         if (isAscii(bytes))
             m_ascii = bytes;
         else
-            m_folded = (windows1252 ? fromWindows1252(bytes) : fromUtf8KeepingMarks(bytes))
-                           .toCaseFolded();
-    }
-    // A name asked for; the same blanks as around the file's names do not count.
-    explicit FoldedName(QAnyStringView text)
-    {
-        QString name = text.toString();
-        qsizetype b = 0;
-        qsizetype e = name.size();
-        while (b < e && name[b].unicode() < 0x80 && isBlank(char(name[b].unicode())))
-            ++b;
-        while (e > b && name[e - 1].unicode() < 0x80 && isBlank(char(name[e - 1].unicode())))
-            --e;
-        m_folded = QStringView(name).sliced(b, e - b).toString().toCaseFolded();
+            assignFolded(windows1252 ? fromWindows1252(bytes) : fromUtf8KeepingMarks(bytes));
     }
 
-    qsizetype size() const { return m_folded.isNull() ? m_ascii.size() : m_folded.size(); }
+    // A name asked for; the same blanks as around the file's names do not count.
+    explicit FoldedName(QAnyStringView text) : m_inPlace(false)
+    {
+        if (!foldAscii(text))
+            assignFolded(text.toString());
+        while (!m_units.isEmpty() && m_units.back() < 0x80 && isBlank(char(m_units.back())))
+            m_units.removeLast();
+        qsizetype blanks = 0;
+        while (blanks < m_units.size() && m_units[blanks] < 0x80 && isBlank(char(m_units[blanks])))
+            ++blanks;
+        m_units.remove(0, blanks);
+    }
+
+    qsizetype size() const { return m_inPlace ? m_ascii.size() : m_units.size(); }
 
     char16_t at(qsizetype i) const
     {
-        if (!m_folded.isNull())
-            return m_folded[i].unicode();
+        if (!m_inPlace)
+            return m_units[i];
         const char c = m_ascii[i];
         return char16_t(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
     }
@@ -101,8 +104,39 @@ public:
     }
 
 private:
+    static char16_t lowerAscii(char16_t c) { return c >= u'A' && c <= u'Z' ? c + 32 : c; }
+
+    // Folds an all-ASCII text into m_units; false for any other text.
+    bool foldAscii(QAnyStringView text)
+    {
+        auto fold = [this](const auto *units, qsizetype n) {
+            for (qsizetype i = 0; i < n; ++i) {
+                if (char16_t(units[i]) >= 0x80)
+                    return false;
+            }
+            for (qsizetype i = 0; i < n; ++i)
+                m_units.append(lowerAscii(char16_t(units[i])));
+            return true;
+        };
+        return text.visit([&fold](auto view) {
+            if constexpr (std::is_same_v<decltype(view), QStringView>)
+                return fold(view.utf16(), view.size());
+            else
+                return fold(reinterpret_cast<const unsigned char *>(view.data()), view.size());
+        });
+    }
+
+    void assignFolded(const QString &text)
+    {
+        m_inPlace = false;
+        const QString folded = text.toCaseFolded();
+        m_units.clear();
+        m_units.append(reinterpret_cast<const char16_t *>(folded.utf16()), folded.size());
+    }
+
+    bool m_inPlace = true;
     QByteArrayView m_ascii;
-    QString m_folded;
+    QVarLengthArray<char16_t, 48> m_units;
 };
 
 std::vector<std::uint32_t> emptySlots(std::size_t entries)
@@ -313,7 +347,7 @@ void ProfileSnapshot::index()
     }
 }
 
-int ProfileSnapshot::findSection(QAnyStringView name) const
+int ProfileSnapshot::sectionIndex(QAnyStringView name) const
 {
     if (m_sectionSlots.empty())
         return -1;
@@ -328,7 +362,11 @@ int ProfileSnapshot::findSection(QAnyStringView name) const
 
 const ProfileSnapshot::Key *ProfileSnapshot::find(QAnyStringView section, QAnyStringView key) const
 {
-    const int s = findSection(section);
+    return find(sectionIndex(section), key);
+}
+
+const ProfileSnapshot::Key *ProfileSnapshot::find(int s, QAnyStringView key) const
+{
     if (s < 0)
         return nullptr;
     const bool w1252 = m_encoding == Encoding::Windows1252;

@@ -81,6 +81,11 @@ public:
     // The key that counts, or nullptr.
     const Key *find(QAnyStringView section, QAnyStringView key) const;
 
+    // The index of the section of that name that counts, or -1; for readers
+    // that ask many keys of one section.
+    int sectionIndex(QAnyStringView name) const;
+    const Key *find(int section, QAnyStringView key) const;
+
     // Every section header and every key line, in file order, for tools that
     // report on the whole file.
     const std::vector<Section> &sections() const { return m_sections; }
@@ -96,7 +101,6 @@ private:
     QString decode(QByteArrayView bytes) const;
     void parse();
     void index();
-    int findSection(QAnyStringView name) const;
 
     Source m_source = Source::Missing;
     Encoding m_encoding = Encoding::Utf8;

@@ -55,6 +55,8 @@ bool isValidUtf8(QByteArrayView bytes)
 
 QString fromUtf8KeepingMarks(QByteArrayView bytes)
 {
+    if (!bytes.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(bytes);
     QStringDecoder decoder(QStringConverter::Utf8,
                            QStringConverter::Flag::Stateless
                                | QStringConverter::Flag::ConvertInitialBom);
