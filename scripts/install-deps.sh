@@ -12,6 +12,7 @@ packages=(
     xdg-utils desktop-file-utils appstream
     xvfb xauth dpkg-dev file
     xdotool imagemagick
+    lintian reuse man-db groff-base
 )
 
 missing=()
