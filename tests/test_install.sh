@@ -177,7 +177,8 @@ expect_caption() {  # expected
     local pid caption= window
     start_program QT_QPA_PLATFORM=xcb LANGUAGE=de
     pid=${children[-1]}
-    for _ in $(seq 60); do
+    # Up to 30 s: a busy machine can be slow to start a Qt program.
+    for _ in $(seq 120); do
         for window in $(xdotool search --pid "$pid" --name '^Zorvane ' 2>/dev/null); do
             caption=$(xdotool getwindowname "$window")
         done
@@ -185,7 +186,8 @@ expect_caption() {  # expected
         kill -0 "$pid" 2>/dev/null || { cat "$scratch/program.log" >&2; fail "the installed program stopped"; }
         sleep 0.25
     done
-    [ "$caption" = "$1" ] || fail "window caption '$caption', expected '$1'"
+    [ "$caption" = "$1" ] \
+        || { cat "$scratch/program.log" >&2; fail "window caption '$caption', expected '$1'"; }
     echo "window shows '$caption'"
     kill "$pid"
     wait "$pid" 2>/dev/null || true
