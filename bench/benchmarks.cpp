@@ -105,6 +105,7 @@ public:
         writeBenchFile(QStringLiteral("skin.cfg"), fullSkinFile());
         zv::ProgramServices services;
         services.programDir = benchDir();
+        services.files = zv::filesBesideProgram(benchDir());
         services.launcher = &m_browser;
         services.showMessage = [](const QString &) {};
         services.random = &m_random;

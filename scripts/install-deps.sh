@@ -14,6 +14,7 @@ packages=(
     xvfb xauth dpkg-dev file
     xdotool imagemagick
     dbus-daemon at-spi2-core python3-pyatspi
+    lintian reuse man-db groff-base
 )
 
 missing=()

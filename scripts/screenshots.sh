@@ -44,7 +44,9 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 # One click too many on the finished layout would open a web browser;
 # BROWSER=true turns that into nothing.
-QT_QPA_PLATFORM=xcb BROWSER=true "$program/zorvane" &
+# The English language and the dark skin, whatever the user's own settings.
+QT_QPA_PLATFORM=xcb BROWSER=true LANGUAGE=en XDG_CONFIG_HOME=$scratch/config \
+    "$program/zorvane" --skin dark &
 app_pid=$!
 
 window=
@@ -64,8 +66,8 @@ next_y=$((Y + HEIGHT - 408 + 4 + 124 + 20))
 
 # The number of questions, from the language file the program reads.
 questions=$(awk -F= '/^\[/ { inside = ($0 == "[QUESTIONS]") }
-                     inside && $1 == "COUNT" { print $2 + 0; exit }' "$program/zv.cfg")
-[ "${questions:-0}" -gt 0 ] || { echo "no question count in $program/zv.cfg" >&2; exit 1; }
+                     inside && $1 == "COUNT" { print $2 + 0; exit }' "$program/languages/en/zv.cfg")
+[ "${questions:-0}" -gt 0 ] || { echo "no question count in the English language file" >&2; exit 1; }
 
 click_next() {  # times
     xdotool mousemove --sync "$next_x" "$next_y"

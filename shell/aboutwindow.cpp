@@ -36,7 +36,8 @@ QString creditsText()
 
 QString noticeText()
 {
-    return QStringLiteral("Zorvane is freeware: use it and pass it on free of charge. "
+    return QStringLiteral("Zorvane is free software, free of charge: use, share and change it "
+                          "under the GNU General Public License, version 3 or later. "
                           "It comes with no warranty of any kind.");
 }
 

@@ -37,7 +37,7 @@ void buildMenuBar(QMenuBar *menuBar, const MenuCommands &commands)
     addEntry(money, "fmnuMoney1", commands.randomAddress);
     QMenu *help = addMenu(menuBar, "fmnuHelp");
     addEntry(help, "fmnuContents", commands.helpContents);
-    addEntry(help, "fmnuOnline", nullptr);
+    addEntry(help, "fmnuOnline", commands.onlineHelp);
     addEntry(help, "fmnuAbout", commands.about);
 
     std::array<QString, MenuEntryCount> captions;

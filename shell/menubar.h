@@ -19,12 +19,12 @@ struct MenuCommands
     std::function<void()> explanation;
     std::function<void()> randomAddress;
     std::function<void()> helpContents;
+    std::function<void()> onlineHelp;
     std::function<void()> about;
 };
 
 // Builds the four menus and their seven entries. Menus and entries carry
-// their control names (fmnuFile, fmnuNew, ...) as object names; the Online
-// entry has no command.
+// their control names (fmnuFile, fmnuNew, ...) as object names.
 void buildMenuBar(QMenuBar *menuBar, const MenuCommands &commands);
 
 // Sets the captions of all eleven menus and entries, in MenuEntryKeys order.

@@ -4,11 +4,13 @@
 #
 #   test_install.sh MODE BUILD PROGRAM VERSION PROGRAMDIR BINDIR DATADIR APPID
 #
-# MODE files:  the installed tree is complete and consistent, and the command
-#              on the PATH starts on the offscreen platform and keeps running.
-# MODE window: under a private Xvfb, the installed program opens its window
-#              with the language and skin read from its installed folder.
-#              Exits 77 (skipped) when Xvfb or xdotool is missing.
+# MODE files:   the installed tree is complete and consistent, the command on
+#               the PATH answers --version without a display and starts on the
+#               offscreen platform, and its manual page renders.
+# MODE window:  under a private Xvfb, the installed program opens its window
+#               in the desktop's language and with the user's own skin.
+#               Exits 77 (skipped) when Xvfb or xdotool is missing.
+# MODE package: the Debian package passes lintian without errors or warnings.
 # PROGRAM is the build's program folder; the folders are relative to the prefix.
 set -euo pipefail
 
@@ -39,12 +41,30 @@ cleanup() {
 }
 trap cleanup EXIT
 
+if [ "$mode" = package ]; then
+    cpack -G DEB -B "$scratch" --config "$build/CPackConfig.cmake" >"$scratch/cpack.log" 2>&1 \
+        || { cat "$scratch/cpack.log" >&2; fail "cpack failed"; }
+    deb=$(ls "$scratch"/zorvane_*.deb)
+    lintian --fail-on error,warning --display-info "$deb" >"$scratch/lintian.log" 2>&1 \
+        || { cat "$scratch/lintian.log" >&2; fail "lintian finds fault with the package"; }
+    # Hardening and stripping show as mere information, so they are looked for.
+    if grep -E 'hardening|unstripped' "$scratch/lintian.log" >&2; then
+        fail "lintian notes missing hardening or symbols"
+    fi
+    echo "lintian passes $(basename "$deb")"
+    exit 0
+fi
+
 prefix=$scratch/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install failed"
 program=$prefix/$programdir
 exe=$program/zorvane
-export XDG_RUNTIME_DIR=$scratch/runtime
+# A user of the test's own, without a session bus or any settings of the
+# developer's that could change the files the program chooses.
+export XDG_RUNTIME_DIR=$scratch/runtime HOME=$scratch/home XDG_CONFIG_HOME=$scratch/config
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+mkdir "$HOME"
+unset DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORMTHEME LANGUAGE LC_ALL LC_MESSAGES
 
 # The value of KEY in [SECTION] of an INI-style file.
 ini_value() {  # file section key
@@ -72,10 +92,14 @@ if [ "$mode" = files ]; then
         [ "$file" = zorvane ] || cmp -s "$built_program/$file" "$program/$file" \
             || fail "$programdir/$file differs from the built file"
     done < <(cd "$built_program" && find . -type f -printf '%P\0')
-    # ...and the build really produced what the program reads at start.
-    for file in zv.cfg skin.cfg zvs.html zv.ico quest1.ico zvhelp.bmp \
-                languages/en/zv.cfg skins/dark/skin.cfg; do
+    # ...and the build really produced what the program reads.
+    for file in zvs.html zv.ico quest1.ico zvhelp.bmp languages/en/zv.cfg languages/de/zv.cfg \
+                languages/de/zvs.html skins/dark/skin.cfg skins/light/skin.cfg; do
         [ -s "$program/$file" ] || fail "$programdir/$file is missing or empty"
+    done
+    # Files there would win over the user's locale and be replaced by upgrades.
+    for file in zv.cfg skin.cfg; do
+        [ ! -e "$program/$file" ] || fail "$programdir/$file is installed beside the program"
     done
     if readelf -d "$exe" | grep -Eq 'R(UN)?PATH'; then
         fail "the installed executable keeps an RPATH: $(readelf -d "$exe" | grep -E 'R(UN)?PATH')"
@@ -113,6 +137,17 @@ if [ "$mode" = files ]; then
     appstreamcli validate-tree --no-net "$prefix" >"$scratch/tree.log" 2>&1 \
         || { cat "$scratch/tree.log" >&2; fail "appstreamcli validate-tree rejects the installed tree"; }
 
+    # Answered without any display.
+    answer=$(env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/$bindir/zorvane" --version 2>&1) \
+        || fail "zorvane --version failed: $answer"
+    [ "$answer" = "zorvane $version" ] || fail "zorvane --version says '$answer'"
+    man_page=$prefix/share/man/man1/zorvane.1.gz
+    [ -s "$man_page" ] || fail "the manual page share/man/man1/zorvane.1.gz is not installed"
+    MANWIDTH=80 man --warnings -l "$man_page" >"$scratch/man.txt" 2>"$scratch/man.log" \
+        || { cat "$scratch/man.log" >&2; fail "man cannot render the manual page"; }
+    [ ! -s "$scratch/man.log" ] || { cat "$scratch/man.log" >&2; fail "man warns about the page"; }
+    grep -q -- '--language' "$scratch/man.txt" || fail "the manual page misses --language"
+
     start_program QT_QPA_PLATFORM=offscreen
     sleep 3
     kill -0 "${children[0]}" 2>/dev/null \
@@ -121,12 +156,11 @@ if [ "$mode" = files ]; then
     exit 0
 fi
 
-# window: the caption names the language and the skin the program loaded,
-# which only come from the files beside the executable.
-language=$(ini_value "$built_program/zv.cfg" GENERAL LANGUAGE)
-skin=$(ini_value "$built_program/skin.cfg" GENERAL NAME)
-[ -n "$language" ] && [ -n "$skin" ] || fail "the built zv.cfg or skin.cfg names no language or skin"
-expected="Zorvane $version $language $skin"
+# window: the caption names the language and the skin the program loaded:
+# the desktop's language from the installed folder, then the user's own skin.
+language=$(ini_value "$program/languages/de/zv.cfg" GENERAL LANGUAGE)
+light=$(ini_value "$program/skins/light/skin.cfg" GENERAL NAME)
+[ -n "$language" ] && [ -n "$light" ] || fail "the German language file or light skin has no name"
 
 exec 3>"$scratch/display"
 Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 >"$scratch/xvfb.log" 2>&1 &
@@ -139,16 +173,28 @@ done
 [ -s "$scratch/display" ] || { cat "$scratch/xvfb.log" >&2; fail "Xvfb did not start"; }
 export DISPLAY=:$(head -n 1 "$scratch/display")
 
-start_program QT_QPA_PLATFORM=xcb
-pid=${children[1]}
-caption=
-for _ in $(seq 60); do
-    for window in $(xdotool search --pid "$pid" --name '^Zorvane ' 2>/dev/null); do
-        caption=$(xdotool getwindowname "$window")
+expect_caption() {  # expected
+    local pid caption= window
+    start_program QT_QPA_PLATFORM=xcb LANGUAGE=de
+    pid=${children[-1]}
+    # Up to 30 s: a busy machine can be slow to start a Qt program.
+    for _ in $(seq 120); do
+        for window in $(xdotool search --pid "$pid" --name '^Zorvane ' 2>/dev/null); do
+            caption=$(xdotool getwindowname "$window")
+        done
+        [ -n "$caption" ] && break
+        kill -0 "$pid" 2>/dev/null || { cat "$scratch/program.log" >&2; fail "the installed program stopped"; }
+        sleep 0.25
     done
-    [ -n "$caption" ] && break
-    kill -0 "$pid" 2>/dev/null || { cat "$scratch/program.log" >&2; fail "the installed program stopped"; }
-    sleep 0.25
-done
-[ "$caption" = "$expected" ] || fail "window caption '$caption', expected '$expected'"
-echo "window shows '$caption'"
+    [ "$caption" = "$1" ] \
+        || { cat "$scratch/program.log" >&2; fail "window caption '$caption', expected '$1'"; }
+    echo "window shows '$caption'"
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+}
+
+# Without a portal, a desktop with a light palette gets the light skin.
+expect_caption "Zorvane $version $language $light"
+mkdir -p "$XDG_CONFIG_HOME/zorvane"
+printf '[GENERAL]\nNAME=Own skin\n' >"$XDG_CONFIG_HOME/zorvane/skin.cfg"
+expect_caption "Zorvane $version $language Own skin"

@@ -36,18 +36,21 @@ private Q_SLOTS:
         p.modal = [&p](QDialog &window) { p.messages << window.objectName(); };
         p.write(QStringLiteral("zv.cfg"), "[GENERAL]\nLANGUAGE=No menu\n");
         p.start();
-        p.trigger("fmnuOnline");
-        QVERIFY(!p.quitCalled);
         p.trigger("fmnuExit");
         QVERIFY(p.quitCalled);
-        // The help page beside the program, wherever the program was started from.
+        // The help page in use, wherever the program was started from; Online
+        // help opens it too while the language file names no address of its own.
         const QString before = QDir::currentPath();
         QTemporaryDir elsewhere;
         QVERIFY(QDir::setCurrent(elsewhere.path()));
         p.trigger("fmnuContents");
+        p.trigger("fmnuOnline");
         QVERIFY(QDir::setCurrent(before));
-        QCOMPARE(p.launcher.urls,
-                 QList<QUrl>{QUrl::fromLocalFile(p.dir.filePath(QStringLiteral("zvs.html")))});
+        const QUrl page = QUrl::fromLocalFile(p.dir.filePath(QStringLiteral("zvs.html")));
+        QCOMPARE(p.launcher.urls, (QList<QUrl>{page, page}));
+        p.write(QStringLiteral("zv.cfg"), "[URL]\nHELP=https://help.example/zorvane\n");
+        p.trigger("fmnuOnline");
+        QCOMPARE(p.launcher.urls.last(), QUrl(u"https://help.example/zorvane"_qs));
         QCOMPARE(p.messages, QStringList());
 
         // Without a MENU section the built-in captions; with one, each entry its own.

@@ -226,13 +226,23 @@ private Q_SLOTS:
         }
     }
 
-    void helpPageIsSelfContained()
+    void helpPagesAreSelfContained()
     {
-        QFile f(kShipped + u"zvs.html"_qs);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QString page = QString::fromUtf8(f.readAll()).toLower();
-        for (const char *external : {"<script", "<link", "src=", "url(", "@import"})
-            QVERIFY2(!page.contains(QLatin1String(external)), external);
+        for (const QString &name : {u"zvs.html"_qs, u"languages/de/zvs.html"_qs}) {
+            QFile f(kShipped + name);
+            QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(name));
+            const QString page = QString::fromUtf8(f.readAll()).toLower();
+            for (const char *external : {"<script", "<link", "src=", "url(", "@import"})
+                QVERIFY2(!page.contains(QLatin1String(external)), external);
+            // Links to another shipped page lead to a section there.
+            static const QRegularExpression link(u"href=\"([^\"#:]+)#([^\"]+)\""_qs);
+            for (const QRegularExpressionMatch &m : link.globalMatch(page)) {
+                QFile target(QFileInfo(f).dir().filePath(m.captured(1)));
+                QVERIFY2(target.open(QIODevice::ReadOnly), qPrintable(m.captured(0)));
+                QVERIFY2(target.readAll().contains("id=\"" + m.captured(2).toUtf8() + '"'),
+                         qPrintable(m.captured(0)));
+            }
+        }
     }
 
     // Profiles that the facts tie to one engine, answered in the English file's

@@ -45,6 +45,7 @@ struct Program
     {
         zv::ProgramServices services;
         services.programDir = dir.path();
+        services.files = zv::filesBesideProgram(dir.path());
         services.launcher = &launcher;
         services.showMessage = [this](const QString &text) { messages.append(text); };
         services.random = &random;

@@ -1,25 +1,55 @@
 #include "shell/browser.h"
+#include "shell/colorscheme.h"
+#include "shell/commandline.h"
 #include "shell/messagebox.h"
+#include "shell/programfiles.h"
 #include "shell/randomsource.h"
 #include "skin/focusmark.h"
 #include "wizard/mainwindow.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
 #include <QTime>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
+    // Help, the version and usage errors are answered before a display is needed.
+    const zv::CommandLine command = zv::parseCommandLine(zv::argumentList(argc, argv));
+    if (const std::optional<int> status = zv::answerWithoutWindow(command))
+        return *status;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zorvane"));
     QApplication::setDesktopFileName(QStringLiteral("zorvane"));
+
+    zv::ProgramFileInputs inputs;
+    inputs.languageOption = command.language;
+    inputs.skinOption = command.skin;
+    inputs.workingDir = QDir::currentPath();
+    inputs.xdgConfigHome = qEnvironmentVariable("XDG_CONFIG_HOME");
+    inputs.home = qEnvironmentVariable("HOME");
+    inputs.programDir = QCoreApplication::applicationDirPath();
+    inputs.uiLanguages = QLocale::system().uiLanguages();
+    // Asked before the style below replaces the platform's palette.
+    inputs.prefersDark = zv::desktopPrefersDark;
+    inputs.exists = [](const QString &path) { return QFileInfo(path).isFile(); };
+    const zv::ProgramFiles files = zv::chooseProgramFiles(inputs);
+    for (const QString &problem : files.problems)
+        std::fprintf(stderr, "zorvane: %s\n", qPrintable(problem));
+
     // Skins colour the windows through palettes, which Fusion always honours.
     QApplication::setStyle(zv::createProgramStyle());
 
     zv::DesktopBrowserLauncher launcher;
     zv::RandomSource random;
     zv::ProgramServices services;
-    services.programDir = QCoreApplication::applicationDirPath();
+    services.programDir = inputs.programDir;
+    services.files = files;
     services.launcher = &launcher;
     services.showMessage = [](const QString &text) {
         zv::showFailureBox(QApplication::activeWindow(), text);

@@ -2,6 +2,7 @@
 
 #include "config/accessiblenames.h"
 #include "config/languagefile.h"
+#include "config/profilereader.h"
 #include "config/programinfo.h"
 #include "shell/aboutwindow.h"
 #include "shell/browser.h"
@@ -107,6 +108,7 @@ void frmZVS::createMenus()
     commands.explanation = [this] { showExplanation(); };
     commands.randomAddress = [this] { openRandomAddress(); };
     commands.helpContents = [this] { showHelpContents(); };
+    commands.onlineHelp = [this] { showOnlineHelp(); };
     commands.about = [this] { showAbout(); };
     buildMenuBar(menuBar(), commands);
 }
@@ -118,12 +120,12 @@ QString frmZVS::programFile(const QString &name) const
 
 QString frmZVS::LanguageFile() const
 {
-    return programFile(QStringLiteral("zv.cfg"));
+    return m_services.files.languageFile;
 }
 
 QString frmZVS::SkinFile() const
 {
-    return programFile(QStringLiteral("skin.cfg"));
+    return m_services.files.skinFile;
 }
 
 void frmZVS::Form_Load()
@@ -291,7 +293,19 @@ void frmZVS::openRandomAddress()
 
 void frmZVS::showHelpContents()
 {
-    m_browser->openLocalPage(programFile(QStringLiteral("zvs.html")));
+    m_browser->openLocalPage(m_services.files.helpPage);
+}
+
+void frmZVS::showOnlineHelp()
+{
+    // Read when chosen, like the other texts shown on demand; a language
+    // file without an address of its own gets the local page.
+    const QString address =
+        ReadIniValue(QStringLiteral("URL"), QStringLiteral("HELP"), QString(), LanguageFile());
+    if (address.isEmpty())
+        showHelpContents();
+    else
+        m_browser->OpenInBrowser(address);
 }
 
 void frmZVS::showAbout()

@@ -2,6 +2,7 @@
 
 #include "config/failurereporter.h"
 #include "config/languagetables.h"
+#include "shell/programfiles.h"
 #include "skin/screenlayout.h"
 #include "skin/skinsettings.h"
 #include "wizard/wizardflow.h"
@@ -26,7 +27,8 @@ class RandomSource;
 // Everything outside the process that the program reaches.
 struct ProgramServices
 {
-    QString programDir;                      // where every file the program reads lies
+    QString programDir;                      // where the pictures lie
+    ProgramFiles files;                      // the language file, skin and help page in use
     BrowserLauncher *launcher = nullptr;     // opens addresses in a web browser
     ShowMessage showMessage;                 // a failure message box
     RandomSource *random = nullptr;          // the one pseudo-random generator
@@ -46,8 +48,7 @@ public:
     explicit frmZVS(ProgramServices services, QWidget *parent = nullptr);
     ~frmZVS() override;
 
-    // The start-up: reads the skin and the language file beside the program,
-    // applies the start layout and the caption, prepares the first question
+    // The start-up: reads the skin and the language file in use, applies the start layout and the caption, prepares the first question
     // and fills the list.
     void Form_Load();
 
@@ -76,6 +77,7 @@ private:
     void showExplanation();
     void openRandomAddress();
     void showHelpContents();
+    void showOnlineHelp();
     void showAbout();
     QString programFile(const QString &name) const;
     MainWindowControls controls();

@@ -1,0 +1,112 @@
+#include "shell/commandline.h"
+
+#include <QCommandLineParser>
+
+#include <cstdio>
+
+namespace zv {
+
+namespace {
+
+// Options that QApplication reads and removes itself; session managers, for
+// one, restart programs with -session.
+void acceptPlatformOptions(QCommandLineParser &parser)
+{
+    for (const char *name :
+         {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+          "qwindowicon", "qwindowtitle", "session", "style", "stylesheet", "display"}) {
+        QCommandLineOption option(QLatin1String(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char *name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+        QCommandLineOption option{QLatin1String(name)};
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+QString helpText(const QCommandLineParser &parser)
+{
+    // Qt names the executable by its path, or by a placeholder while there is
+    // no application object; the command's name reads better either way.
+    QString text = parser.helpText();
+    const qsizetype start = text.indexOf(u' ') + 1;
+    const qsizetype end = text.indexOf(u" [options]");
+    if (start > 0 && end > start)
+        text.replace(start, end - start, QStringLiteral("zorvane"));
+    return text;
+}
+
+} // namespace
+
+QStringList argumentList(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+CommandLine parseCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    // Qt's own options are single-dash words, so ours are read the same way.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QStringLiteral("Helps you choose a web search engine by asking yes/no questions."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help and exit."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the program's version and exit."));
+    const QCommandLineOption language(
+        QStringLiteral("language"),
+        QStringLiteral("Read the language file FILE, or the shipped language CODE (such as "
+                       "de) from the program's languages folder."),
+        QStringLiteral("FILE|CODE"));
+    const QCommandLineOption skin(
+        QStringLiteral("skin"),
+        QStringLiteral("Read the skin file FILE, or the shipped skin NAME (dark or light)."),
+        QStringLiteral("FILE|NAME"));
+    parser.addOptions({help, version, language, skin});
+    acceptPlatformOptions(parser);
+
+    CommandLine command;
+    QString error;
+    if (!parser.parse(arguments))
+        error = parser.errorText();
+    else if (!parser.positionalArguments().isEmpty())
+        error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments()[0]);
+    if (!error.isEmpty()) {
+        command.request = CommandLine::Request::UsageError;
+        command.text =
+            QStringLiteral("zorvane: %1\nTry 'zorvane --help' for more information.\n").arg(error);
+    } else if (parser.isSet(help)) {
+        command.request = CommandLine::Request::Help;
+        command.text = helpText(parser);
+    } else if (parser.isSet(version)) {
+        command.request = CommandLine::Request::Version;
+        command.text = QStringLiteral("zorvane " ZV_VERSION "\n");
+    }
+    command.language = parser.value(language);
+    command.skin = parser.value(skin);
+    return command;
+}
+
+std::optional<int> answerWithoutWindow(const CommandLine &command)
+{
+    switch (command.request) {
+    case CommandLine::Request::Run:
+        return std::nullopt;
+    case CommandLine::Request::Help:
+    case CommandLine::Request::Version:
+        std::fputs(command.text.toLocal8Bit().constData(), stdout);
+        return 0;
+    case CommandLine::Request::UsageError:
+        std::fputs(command.text.toLocal8Bit().constData(), stderr);
+        return 2;
+    }
+    return 2;
+}
+
+} // namespace zv

@@ -1,0 +1,205 @@
+// Which files the program reads, from the command line, the user's folder,
+// the program folder, the locale and the desktop's colour scheme; and the
+// command line itself.
+
+#include "shell/colorscheme.h"
+#include "shell/commandline.h"
+#include "shell/programfiles.h"
+
+#include <QDBusVariant>
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace zv;
+
+Q_DECLARE_METATYPE(zv::CommandLine::Request)
+
+namespace {
+
+// The program folder, the user's configuration folder and the working folder.
+const QString P = u"/p/"_qs, U = u"/h/.config/zorvane/"_qs, W = u"/w/"_qs;
+
+const QStringList Shipped = {P + u"zvs.html"_qs,
+                             P + u"languages/en/zv.cfg"_qs,
+                             P + u"languages/de/zv.cfg"_qs,
+                             P + u"languages/de/zvs.html"_qs,
+                             P + u"skins/dark/skin.cfg"_qs,
+                             P + u"skins/light/skin.cfg"_qs};
+
+} // namespace
+
+class ProgramFilesTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void chosenFiles_data()
+    {
+        QTest::addColumn<QStringList>("options"); // --language, --skin
+        QTest::addColumn<QString>("xdgConfigHome");
+        QTest::addColumn<QStringList>("existing");
+        QTest::addColumn<QStringList>("uiLanguages");
+        QTest::addColumn<bool>("dark");
+        QTest::addColumn<QStringList>("chosen"); // language file, skin file, help page
+        QTest::addColumn<int>("problems");
+        QTest::addColumn<bool>("asked"); // whether the desktop's colour scheme was asked
+
+        const QStringList none{QString(), QString()}, en{u"en-US"_qs}, de{u"de-DE"_qs};
+        const QString en_cfg = P + u"languages/en/zv.cfg"_qs,
+                      de_cfg = P + u"languages/de/zv.cfg"_qs;
+        const QString dark = P + u"skins/dark/skin.cfg"_qs, light = P + u"skins/light/skin.cfg"_qs;
+        const QString help = P + u"zvs.html"_qs, deHelp = P + u"languages/de/zvs.html"_qs;
+        const QStringList beside = Shipped + QStringList{P + u"zv.cfg"_qs, P + u"skin.cfg"_qs};
+        const QStringList own = Shipped + QStringList{U + u"zv.cfg"_qs, U + u"skin.cfg"_qs};
+
+        QTest::newRow("no files at all") << none << QString() << QStringList() << de << true
+                                         << QStringList{en_cfg, dark, help} << 0 << true;
+        QTest::newRow("English desktop, light") << none << QString() << Shipped << en << false
+                                                << QStringList{en_cfg, light, help} << 0 << true;
+        QTest::newRow("German desktop: German help page")
+            << none << QString() << Shipped << de << true << QStringList{de_cfg, dark, deHelp} << 0
+            << true;
+        QTest::newRow("territory and script forms find their language")
+            << none << QString() << Shipped << QStringList{u"de-Latn-AT"_qs} << true
+            << QStringList{de_cfg, dark, deHelp} << 0 << true;
+        QTest::newRow("first UI language that has a file")
+            << none << QString() << Shipped << QStringList{u"fr-FR"_qs, u"de-CH"_qs, u"en"_qs}
+            << false << QStringList{de_cfg, light, deHelp} << 0 << true;
+        QTest::newRow("no shipped language: English")
+            << none << QString() << Shipped << QStringList{u"fr-FR"_qs, u"C"_qs} << false
+            << QStringList{en_cfg, light, help} << 0 << true;
+        QTest::newRow("beside the program wins over the locale")
+            << none << QString() << beside << de << true
+            << QStringList{P + u"zv.cfg"_qs, P + u"skin.cfg"_qs, help} << 0 << false;
+        QTest::newRow("user's files win over those beside the program")
+            << none << QString() << beside + own << de << true
+            << QStringList{U + u"zv.cfg"_qs, U + u"skin.cfg"_qs, help} << 0 << false;
+        QTest::newRow("user's help page beside the user's language file")
+            << none << QString() << own + QStringList{U + u"zvs.html"_qs} << de << true
+            << QStringList{U + u"zv.cfg"_qs, U + u"skin.cfg"_qs, U + u"zvs.html"_qs} << 0 << false;
+        QTest::newRow("XDG_CONFIG_HOME replaces ~/.config")
+            << none << u"/x"_qs << own + QStringList{u"/x/zorvane/skin.cfg"_qs} << de << true
+            << QStringList{de_cfg, u"/x/zorvane/skin.cfg"_qs, deHelp} << 0 << false;
+        QTest::newRow("relative XDG_CONFIG_HOME is ignored")
+            << none << u"x"_qs << own + QStringList{u"x/zorvane/zv.cfg"_qs} << de << true
+            << QStringList{U + u"zv.cfg"_qs, U + u"skin.cfg"_qs, help} << 0 << false;
+        QTest::newRow("codes and names beat every other file")
+            << QStringList{u"de"_qs, u"light"_qs} << QString() << beside + own << en << true
+            << QStringList{de_cfg, light, deHelp} << 0 << false;
+        QTest::newRow("a code tried by its language part")
+            << QStringList{u"de_CH"_qs, QString()} << QString() << Shipped << en << false
+            << QStringList{de_cfg, light, deHelp} << 0 << true;
+        QTest::newRow("paths start in the working folder")
+            << QStringList{u"my.cfg"_qs, u"../s/skin"_qs} << QString()
+            << Shipped + QStringList{W + u"my.cfg"_qs, u"/s/skin"_qs} << de << true
+            << QStringList{W + u"my.cfg"_qs, u"/s/skin"_qs, help} << 0 << false;
+        QTest::newRow("options naming nothing are passed over and reported")
+            << QStringList{u"fr"_qs, u"/none.cfg"_qs} << QString() << Shipped << de << false
+            << QStringList{de_cfg, light, deHelp} << 2 << true;
+        QTest::newRow("a code cannot leave its folder")
+            << QStringList{u".."_qs, u"..\\dark"_qs} << QString()
+            << Shipped + QStringList{P + u"zv.cfg"_qs} << en << false
+            << QStringList{P + u"zv.cfg"_qs, light, help} << 2 << true;
+    }
+
+    void chosenFiles()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QString, xdgConfigHome);
+        QFETCH(QStringList, existing);
+        QFETCH(QStringList, uiLanguages);
+        QFETCH(bool, dark);
+        QFETCH(QStringList, chosen);
+        QFETCH(int, problems);
+        QFETCH(bool, asked);
+
+        bool wasAsked = false;
+        ProgramFileInputs in;
+        in.languageOption = options[0];
+        in.skinOption = options[1];
+        in.workingDir = u"/w"_qs;
+        in.xdgConfigHome = xdgConfigHome;
+        in.home = u"/h"_qs;
+        in.programDir = u"/p"_qs;
+        in.uiLanguages = uiLanguages;
+        in.prefersDark = [&] {
+            wasAsked = true;
+            return dark;
+        };
+        in.exists = [&existing](const QString &path) { return existing.contains(path); };
+        const ProgramFiles files = chooseProgramFiles(in);
+        QCOMPARE((QStringList{files.languageFile, files.skinFile, files.helpPage}), chosen);
+        QCOMPARE(files.problems.size(), problems);
+        QCOMPARE(wasAsked, asked);
+    }
+
+    void portalColorScheme_data()
+    {
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<int>("prefersDark"); // 1 dark, 0 light, -1 no answer
+        const auto wrapped = [](const QVariant &v) { return QVariant::fromValue(QDBusVariant(v)); };
+        QTest::newRow("dark") << QVariant(1u) << 1;
+        QTest::newRow("light, as newer portals send it") << wrapped(2u) << 0;
+        QTest::newRow("dark, as older portals send it") << wrapped(wrapped(1u)) << 1;
+        QTest::newRow("no preference") << wrapped(0u) << -1;
+        QTest::newRow("not a number") << wrapped(u"dark"_qs) << -1;
+    }
+
+    void portalColorScheme()
+    {
+        QFETCH(QVariant, value);
+        QFETCH(int, prefersDark);
+        const std::optional<bool> answer = prefersDarkFromPortal(value);
+        QCOMPARE(answer ? int(*answer) : -1, prefersDark);
+    }
+
+    void commandLine_data()
+    {
+        using R = CommandLine::Request;
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<CommandLine::Request>("request");
+        QTest::addColumn<QStringList>("files"); // --language, --skin
+        QTest::addColumn<QString>("text");      // a pattern the printed text matches
+        QTest::addColumn<int>("status");        // -1: the program runs
+        const QStringList none{QString(), QString()};
+        QTest::newRow("none") << QString() << R::Run << none << QString() << -1;
+        QTest::newRow("both forms of values")
+            << u"--language de -skin=./my.cfg"_qs << R::Run << QStringList{u"de"_qs, u"./my.cfg"_qs}
+            << QString() << -1;
+        QTest::newRow("Qt's own options are left to Qt")
+            << u"-platform xcb -session 1a2b -reverse --language x"_qs << R::Run
+            << QStringList{u"x"_qs, QString()} << QString() << -1;
+        QTest::newRow("help lists every option")
+            << u"--help"_qs << R::Help << none
+            << u"^Usage: zorvane \\[options\\]\n(.|\n)*-h, --help(.|\n)*-v, --version(.|\n)*"
+               "--language <FILE\\|CODE>(.|\n)*--skin <FILE\\|NAME>"_qs
+            << 0;
+        QTest::newRow("version") << u"-v"_qs << R::Version << none
+                                 << u"^zorvane \\d+\\.\\d+\\.\\d+\n$"_qs << 0;
+        QTest::newRow("unknown option") << u"--help --colour=red"_qs << R::UsageError << none
+                                        << u"^zorvane: Unknown option 'colour'.\n"_qs << 2;
+        QTest::newRow("missing value")
+            << u"--skin"_qs << R::UsageError << none << u"Missing value after '--skin'"_qs << 2;
+        QTest::newRow("stray argument")
+            << u"zv.cfg"_qs << R::UsageError << none << u"Unexpected argument 'zv.cfg'"_qs << 2;
+    }
+
+    void commandLine()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(CommandLine::Request, request);
+        QFETCH(QStringList, files);
+        QFETCH(QString, text);
+        QFETCH(int, status);
+        const CommandLine command = parseCommandLine(QStringList(u"/usr/bin/zorvane"_qs)
+                                                     + arguments.split(u' ', Qt::SkipEmptyParts));
+        QCOMPARE(command.request, request);
+        QCOMPARE((QStringList{command.language, command.skin}), files);
+        QVERIFY2(command.text.contains(QRegularExpression(text)), qPrintable(command.text));
+        QVERIFY2(!command.text.contains(u"platform"_qs), "Qt's options stay out of the help");
+        QCOMPARE(answerWithoutWindow(command).value_or(-1), status);
+    }
+};
+
+QTEST_GUILESS_MAIN(ProgramFilesTest)
+#include "test_programfiles.moc"
