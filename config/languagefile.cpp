@@ -1,6 +1,7 @@
 #include "config/languagefile.h"
 
 #include "config/conversions.h"
+#include "config/matrixrow.h"
 #include "config/profilesnapshot.h"
 
 #include <cmath>
@@ -86,20 +87,6 @@ private:
     FailureReporter &m_failures;
 };
 
-bool isRowBlank(QChar c)
-{
-    return c == u' ' || c == u'\t';
-}
-
-QStringView trimmedRow(QStringView s)
-{
-    while (!s.isEmpty() && isRowBlank(s.front()))
-        s = s.sliced(1);
-    while (!s.isEmpty() && isRowBlank(s.back()))
-        s.chop(1);
-    return s;
-}
-
 // A matrix number within this magnitude keeps every sum of 16 answers finite.
 constexpr double MaxMatrixMagnitude = 1e300;
 
@@ -111,23 +98,16 @@ void loadMatrixRow(const LanguageReader &reader, LanguageTables &tables, int e)
 {
     const QString key = LanguageReader::numberedKey("S", e);
     const QString stored = reader.text("MATRIX", key, QString());
-    QStringView row = trimmedRow(stored);
-    for (long long k = 0; !row.isEmpty(); ++k) {
-        QStringView piece;
-        if (const qsizetype comma = row.indexOf(u','); comma >= 0) {
-            piece = row.first(comma);
-            row = row.sliced(comma + 1);
-        } else {
-            piece = row;
-            row = QStringView();
-        }
+    MatrixRowPieces row(stored);
+    for (long long k = 0; !row.atEnd(); ++k) {
+        const QStringView piece = row.next();
         const long long position = (long long)e * tables.QuestionCount + k;
         const bool fits = position >= 0 && position < (long long)tables.Matrix.size();
         if (!fits && !reader.wantsDescription()) {
             reader.report(QString(), "MATRIX", key, piece.toString());
             continue;
         }
-        Result<double> number = wholeNumber(trimmedRow(piece));
+        Result<double> number = wholeNumber(piece);
         if (number.ok() && std::fabs(number.value()) > MaxMatrixMagnitude)
             number = Result<double>::fail(failure::Overflow);
         if (!number.ok()) {

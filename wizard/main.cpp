@@ -1,3 +1,4 @@
+#include "check/checkcommand.h"
 #include "shell/browser.h"
 #include "shell/messagebox.h"
 #include "shell/randomsource.h"
@@ -5,10 +6,21 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QTextStream>
 #include <QTime>
 
 int main(int argc, char *argv[])
 {
+    // The checker runs before any QApplication, so it needs no display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (zv::isCheckCommand(arguments)) {
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return zv::runCheckCommand(arguments, out, err);
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zorvane"));
     QApplication::setDesktopFileName(QStringLiteral("zorvane"));

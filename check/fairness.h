@@ -1,0 +1,36 @@
+#pragma once
+
+#include "config/languagetables.h"
+
+#include <vector>
+
+namespace zv {
+
+// How evenly a language file's matrix spreads the lead over its engines, taken
+// over every possible set of Yes/No answers to all of its questions.
+struct Fairness
+{
+    int answerSets = 0;
+    // Per engine: answer sets where it has the highest score on its own, and
+    // answer sets where it shares the highest score and the sort puts it first.
+    std::vector<int> leadsAlone;
+    std::vector<int> leadsByTieBreak;
+    // Answer sets whose highest score is shared, and those of them where every
+    // engine sharing it has the same matrix row as the others.
+    int topTies = 0;
+    int topTiesOfIdenticalRows = 0;
+    // Engines that lead alone in no answer set, in file order.
+    std::vector<int> neverLeadAlone;
+    // Groups of two or more engines with the same matrix row, in file order.
+    std::vector<std::vector<int>> identicalRows;
+
+    bool operator==(const Fairness &) const = default;
+};
+
+// Scores every set of answers exactly as the wizard does (every question
+// answered, in order, then the program's sort with its tie-break) and counts
+// who leads. 2^questions sets: at most 65,536 with the 16 questions the tables
+// hold. A file without questions has one set, the empty one.
+Fairness ComputeFairness(const LanguageTables &tables);
+
+} // namespace zv
