@@ -14,8 +14,8 @@ namespace {
 // otherwise bury the summary under thousands of lines.
 constexpr std::size_t ShownFindings = 200;
 
-const QString Usage = QStringLiteral(
-    "usage: zorvane --check FILE... [--as language|skin] [--fairness]");
+const QString Usage =
+    QStringLiteral("usage: zorvane --check FILE... [--as language|skin] [--fairness]");
 
 int usageError(QTextStream &err, const QString &message)
 {

@@ -20,13 +20,13 @@ FileKind detectFileKind(const ProfileSnapshot &file);
 struct FileCheck
 {
     FileKind kind = FileKind::Unknown;
-    Findings findings;  // in line order, findings without a line first
-    std::optional<LanguageTables> tables;  // what a language file loads
+    Findings findings;                    // in line order, findings without a line first
+    std::optional<LanguageTables> tables; // what a language file loads
 };
 
 struct CheckOptions
 {
-    std::optional<FileKind> kind;  // instead of detecting it
+    std::optional<FileKind> kind; // instead of detecting it
     FontStandIn fontStandIn = fontconfigStandIn;
 };
 

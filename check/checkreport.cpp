@@ -76,7 +76,8 @@ QString fairnessReport(const Fairness &fairness, const LanguageTables &tables)
               + u" of the sets; "_qs + QString::number(fairness.topTiesOfIdenticalRows)
               + u" of them between identical rows only.\n"_qs;
     if (!fairness.neverLeadAlone.empty()) {
-        report += u"Never lead alone: "_qs + engineNames(fairness.neverLeadAlone, tables) + u".\n"_qs;
+        report +=
+            u"Never lead alone: "_qs + engineNames(fairness.neverLeadAlone, tables) + u".\n"_qs;
     }
     for (const std::vector<int> &group : fairness.identicalRows) {
         report += u"Identical rows (the questions cannot tell them apart): "_qs

@@ -14,7 +14,7 @@ struct Finding
     enum class Kind { Error, Warning, Note };
 
     Kind kind = Kind::Error;
-    int line = 0;  // 1-based; 0 where no single line applies
+    int line = 0; // 1-based; 0 where no single line applies
     QString message;
 
     bool operator==(const Finding &) const = default;

@@ -17,8 +17,8 @@ void checkEncoding(const ProfileSnapshot &file, Findings &findings)
                             "reads the first section wrongly; save it as UTF-8 without one"_qs});
         break;
     case ProfileSnapshot::Encoding::Windows1252:
-        findings.push_back({Kind::Note, 0,
-                            u"the file is neither UTF-8 nor ASCII: it is read as Windows-1252"_qs});
+        findings.push_back(
+            {Kind::Note, 0, u"the file is neither UTF-8 nor ASCII: it is read as Windows-1252"_qs});
         break;
     case ProfileSnapshot::Encoding::Utf8:
     case ProfileSnapshot::Encoding::Utf16:
@@ -38,8 +38,9 @@ void checkLinesAboveSections(const ProfileSnapshot &file, Findings &findings)
     }
     if (count > 0) {
         findings.push_back({Kind::Warning, first,
-                            QString::number(count) + u" line(s) before the first section: "
-                            "nothing reads them"_qs});
+                            QString::number(count)
+                                + u" line(s) before the first section: "
+                                  "nothing reads them"_qs});
     }
 }
 
@@ -59,9 +60,10 @@ void checkSections(const ProfileSnapshot &file, Findings &findings)
         if (!section.counts) {
             const int counting = countingLine.value(name.toUpper());
             findings.push_back({Kind::Warning, section.line,
-                                u"["_qs + shown(name) + u"] repeats: this section and its keys are "
-                                "ignored; the one on line "_qs + QString::number(counting)
-                                    + u" counts"_qs});
+                                u"["_qs + shown(name)
+                                    + u"] repeats: this section and its keys are "
+                                      "ignored; the one on line "_qs
+                                    + QString::number(counting) + u" counts"_qs});
         }
     }
 }
@@ -76,8 +78,10 @@ void checkKeys(const ProfileSnapshot &file, Findings &findings)
             const QString section = file.sectionName(file.sections()[std::size_t(key.section)]);
             const ProfileSnapshot::Key *counting = file.find(section, name);
             findings.push_back({Kind::Warning, key.line,
-                                u"["_qs + shown(section) + u"] "_qs + shown(name) + u" repeats: this "
-                                "one is ignored; the one on line "_qs + QString::number(counting ? counting->line : 0)
+                                u"["_qs + shown(section) + u"] "_qs + shown(name)
+                                    + u" repeats: this "
+                                      "one is ignored; the one on line "_qs
+                                    + QString::number(counting ? counting->line : 0)
                                     + u" counts"_qs});
         } else if (file.valueIsCut(key)) {
             findings.push_back({Kind::Warning, key.line,

@@ -68,17 +68,42 @@ void checkMissingKeys(const ProfileSnapshot &file, const KnownKeys &known, Findi
     }
     QStringList missingSections;
     QHash<QString, int> missingInSection;
-    for (const KnownKeys::Expected &key : known.expected()) {
-        const auto line = sectionLine.constFind(key.section);
-        if (line == sectionLine.cend()) {
+    // Missing numbered keys in a row, such as after a raised count, make
+    // one finding.
+    const KnownKeys::Expected *runStart = nullptr;
+    const KnownKeys::Expected *runEnd = nullptr;
+    const auto endRun = [&] {
+        if (!runStart)
+            return;
+        const QString keys = runStart == runEnd
+                                 ? runStart->key + u" is"_qs
+                                 : runStart->key + u" to "_qs + runEnd->key + u" are"_qs;
+        findings.push_back({Kind::Warning, sectionLine.value(runStart->section),
+                            u"["_qs + runStart->section + u"] "_qs + keys
+                                + u" missing: the program shows the default"_qs});
+        runStart = runEnd = nullptr;
+    };
+    const std::vector<KnownKeys::Expected> expected = known.expected();
+    for (const KnownKeys::Expected &key : expected) {
+        if (!sectionLine.contains(key.section)) {
+            endRun();
             if (missingInSection[key.section]++ == 0)
                 missingSections.append(key.section);
-        } else if (!file.find(key.section, key.key)) {
-            findings.push_back({Kind::Warning, *line,
-                                u"["_qs + key.section + u"] "_qs + key.key
-                                    + u" is missing: the program shows its default"_qs});
+            continue;
         }
+        if (file.find(key.section, key.key)) {
+            endRun();
+            continue;
+        }
+        const bool continues = runEnd && &key == runEnd + 1 && !key.prefix.isEmpty()
+                               && key.prefix == runEnd->prefix && key.section == runEnd->section;
+        if (!continues) {
+            endRun();
+            runStart = &key;
+        }
+        runEnd = &key;
     }
+    endRun();
     for (const QString &section : missingSections) {
         findings.push_back({Kind::Warning, 0,
                             u"section ["_qs + section + u"] is missing: its "_qs

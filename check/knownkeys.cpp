@@ -70,8 +70,8 @@ int editDistance(const QString &a, const QString &b)
         for (qsizetype j = 1; j <= y.size(); ++j) {
             const int above = row[std::size_t(j)];
             const int cost = x[i - 1] == y[j - 1] ? 0 : 1;
-            row[std::size_t(j)] = std::min({above + 1, row[std::size_t(j) - 1] + 1,
-                                            diagonal + cost});
+            row[std::size_t(j)] =
+                std::min({above + 1, row[std::size_t(j) - 1] + 1, diagonal + cost});
             diagonal = above;
         }
     }
@@ -150,11 +150,11 @@ std::vector<KnownKeys::Expected> KnownKeys::expected() const
         if (entry.optional)
             continue;
         if (entry.numbering == KeyNumbering::Single) {
-            keys.push_back({entry.section, entry.key});
+            keys.push_back({entry.section, entry.key, QString()});
             continue;
         }
         for (int n = 0; n < countOf(entry.numbering); ++n)
-            keys.push_back({entry.section, entry.key + QString::number(n)});
+            keys.push_back({entry.section, entry.key + QString::number(n), entry.key});
     }
     return keys;
 }
@@ -163,10 +163,9 @@ QString KnownKeys::closestKey(const QString &section, const QString &key) const
 {
     // A name that ends in a number is most likely a numbered key, so those
     // come first and win among equally close names.
-    QString number = trailingDigits(key);
-    const bool numbered = keyNumber(number) >= 0;
-    if (!numbered)
-        number = QStringLiteral("0");
+    const QString digits = trailingDigits(key);
+    const bool numbered = !digits.isEmpty() && digits.size() <= 5;
+    const QString number = numbered ? QString::number(digits.toInt()) : u"0"_qs;
     QStringList first;
     QStringList then;
     for (const Entry &entry : m_entries) {

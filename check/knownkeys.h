@@ -33,9 +33,10 @@ public:
     {
         QString section;
         QString key;
+        QString prefix; // of a numbered key; empty for others
     };
     // Every key the program reads and shows a placeholder for when it is
-    // missing (optional keys are left out), numbered keys spelt out.
+    // missing (optional keys are left out), numbered keys spelt out in a row.
     std::vector<Expected> expected() const;
 
     // The known key of `section` spelt most like `key`, for a hint; numbered

@@ -28,7 +28,7 @@ void checkMatrixRows(const ProfileSnapshot &file, const LanguageTables &tables, 
         const QString key = u'S' + QString::number(e);
         const ProfileSnapshot::Key *found = file.find(u"MATRIX"_qs, key);
         if (!found)
-            continue;  // a missing key has its own warning
+            continue; // a missing key has its own warning
         const QString row = file.value(u"MATRIX"_qs, key, QString());
         int numbers = 0;
         for (MatrixRowPieces pieces(row); !pieces.atEnd(); ++numbers) {
@@ -75,7 +75,7 @@ bool opensMenu(const char *key)
 void checkAccessKeys(const ProfileSnapshot &file, const LanguageFileContents &contents,
                      Findings &findings)
 {
-    std::vector<std::vector<std::size_t>> menus(1);  // the menu bar first
+    std::vector<std::vector<std::size_t>> menus(1); // the menu bar first
     for (std::size_t i = 0; i < MenuEntryKeys.size(); ++i) {
         if (opensMenu(MenuEntryKeys[i].key)) {
             menus.front().push_back(i);
@@ -93,9 +93,9 @@ void checkAccessKeys(const ProfileSnapshot &file, const LanguageFileContents &co
                 const char *later = MenuEntryKeys[menu[a]].key;
                 const char *earlier = MenuEntryKeys[menu[b]].key;
                 findings.push_back({Kind::Warning, lineOf(file, u"MENU"_qs, later),
-                                    u"[MENU] "_qs + QLatin1String(later) + u" has the access key "_qs
-                                        + key + u" of "_qs + QLatin1String(earlier)
-                                        + u" in the same menu"_qs});
+                                    u"[MENU] "_qs + QLatin1String(later)
+                                        + u" has the access key "_qs + key + u" of "_qs
+                                        + QLatin1String(earlier) + u" in the same menu"_qs});
                 break;
             }
         }
@@ -108,9 +108,12 @@ void checkAddress(const ProfileSnapshot &file, const QString &address, const cha
     if (webAddress(address))
         return;
     findings.push_back({Kind::Warning, lineOf(file, QLatin1String(section), key),
-                        u"["_qs + QLatin1String(section) + u"] "_qs + key + u": the program refuses "
-                            "to open \""_qs + shown(address) + u"\": only http and https addresses with "
-                            "a host open"_qs});
+                        u"["_qs + QLatin1String(section) + u"] "_qs + key
+                            + u": the program refuses "
+                              "to open \""_qs
+                            + shown(address)
+                            + u"\": only http and https addresses with "
+                              "a host open"_qs});
 }
 
 void checkAddresses(const ProfileSnapshot &file, const LanguageTables &tables, Findings &findings)

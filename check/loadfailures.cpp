@@ -19,7 +19,8 @@ void LoadFailureFindings::report(const LoadFailure &failure)
         m_lastDescription = failure.description;
         m_repeats = 1;
     }
-    QString message = u'[' + failure.section + u"] "_qs + failure.key + u": "_qs + failure.description;
+    QString message =
+        u'[' + failure.section + u"] "_qs + failure.key + u": "_qs + failure.description;
     if (!failure.text.isEmpty())
         message += u" (\""_qs + shown(failure.text) + u"\")"_qs;
     m_findings.push_back({Finding::Kind::Error, failure.line, message});

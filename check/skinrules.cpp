@@ -26,7 +26,7 @@ const QLatin1String FontNameSuffix("_FONTNM");
 struct Setting
 {
     QString key;
-    QString text;  // the value, or the key's default where the file lacks it
+    QString text; // the value, or the key's default where the file lacks it
     int line = 0;
 };
 
@@ -55,8 +55,9 @@ void checkColor(const Setting &color, Findings &findings)
     if (number.ok() && number.value() >= 0 && number.value() <= 0xFFFFFF)
         return;
     findings.push_back({Kind::Warning, color.line,
-                        u"[COLOR] "_qs + color.key + u" \""_qs + shown(color.text) + u"\" is no colour "
-                            "between 0 and 16777215: the program shows its default"_qs});
+                        u"[COLOR] "_qs + color.key + u" \""_qs + shown(color.text)
+                            + u"\" is no colour "
+                              "between 0 and 16777215: the program shows its default"_qs});
 }
 
 void checkContrast(const Setting &fore, const Setting &back, Findings &findings)
@@ -66,8 +67,10 @@ void checkContrast(const Setting &fore, const Setting &back, Findings &findings)
     if (ratio >= MinimumContrast)
         return;
     findings.push_back({Kind::Warning, fore.line ? fore.line : back.line,
-                        u"[COLOR] "_qs + fore.key + u" on "_qs + back.key + u" has a contrast ratio "
-                            "of "_qs + QString::number(std::floor(ratio * 100) / 100, 'f', 2)
+                        u"[COLOR] "_qs + fore.key + u" on "_qs + back.key
+                            + u" has a contrast ratio "
+                              "of "_qs
+                            + QString::number(std::floor(ratio * 100) / 100, 'f', 2)
                             + u":1, below the 4.5:1 that text needs to be read easily"_qs});
 }
 
@@ -79,8 +82,9 @@ void checkFont(const Setting &font, const FontStandIn &fontStandIn, Findings &fi
     if (standIn.isEmpty())
         return;
     findings.push_back({Kind::Note, font.line,
-                        u"[FONT] "_qs + font.key + u": this system has no font \""_qs + shown(font.text)
-                            + u"\"; \""_qs + standIn + u"\" stands in for it"_qs});
+                        u"[FONT] "_qs + font.key + u": this system has no font \""_qs
+                            + shown(font.text) + u"\"; \""_qs + standIn
+                            + u"\" stands in for it"_qs});
 }
 
 } // namespace
@@ -92,8 +96,7 @@ double contrastRatio(const QColor &a, const QColor &b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-void checkSkinFile(const ProfileSnapshot &file, const FontStandIn &fontStandIn,
-                   Findings &findings)
+void checkSkinFile(const ProfileSnapshot &file, const FontStandIn &fontStandIn, Findings &findings)
 {
     const std::size_t before = findings.size();
     LoadFailureFindings failures(findings);

@@ -13,8 +13,7 @@ namespace zv {
 // about what loads silently: missing and unknown keys, colour numbers that
 // are no colour, text and background pairs below a contrast ratio of 4.5:1,
 // and, as notes, font names that another font stands in for.
-void checkSkinFile(const ProfileSnapshot &file, const FontStandIn &fontStandIn,
-                   Findings &findings);
+void checkSkinFile(const ProfileSnapshot &file, const FontStandIn &fontStandIn, Findings &findings);
 
 // The contrast ratio of two colours as the Web Content Accessibility
 // Guidelines define it: 1 (none) to 21 (black on white).

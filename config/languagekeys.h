@@ -11,7 +11,7 @@ enum class KeyNumbering { Single, PerEngine, PerQuestion };
 struct LanguageKeyName
 {
     const char *section;
-    const char *key;  // the prefix of a numbered key
+    const char *key; // the prefix of a numbered key
     KeyNumbering numbering = KeyNumbering::Single;
 };
 

@@ -20,7 +20,8 @@ QStringView trimmedRow(QStringView s)
 
 } // namespace
 
-MatrixRowPieces::MatrixRowPieces(QStringView row) : m_rest(trimmedRow(row)) {}
+MatrixRowPieces::MatrixRowPieces(QStringView row) : m_rest(trimmedRow(row))
+{}
 
 QStringView MatrixRowPieces::next()
 {
