@@ -8,15 +8,22 @@ namespace {
 
 using Kind = Finding::Kind;
 
-QString unknownKeyMessage(const KnownKeys &known, const QString &section, const QString &key)
+// A file of hundreds of thousands of unknown keys is no misspelling; hinting
+// at each would cost a noticeable time.
+constexpr int HintedKeys = 1000;
+
+QString unknownKeyMessage(const KnownKeys &known, const QString &section, const QString &key,
+                          bool hint)
 {
     QString message = u"["_qs + shown(section) + u"] "_qs + shown(key) + u" is never read"_qs;
+    if (!hint)
+        return message;
     const QStringList elsewhere = known.sectionsReading(key);
     if (!elsewhere.isEmpty())
         return message + u": it belongs in ["_qs + elsewhere.join(u"] or ["_qs) + u"]"_qs;
-    const QString hint = known.closestKey(section, key);
-    if (!hint.isEmpty())
-        message += u" (did you mean "_qs + hint + u"?)"_qs;
+    const QString closest = known.closestKey(section, key);
+    if (!closest.isEmpty())
+        message += u" (did you mean "_qs + closest + u"?)"_qs;
     return message;
 }
 
@@ -32,6 +39,7 @@ void checkPresentKeys(const ProfileSnapshot &file, const KnownKeys &known, Findi
             findings.push_back({Kind::Warning, section.line, message});
         }
     }
+    int unknown = 0;
     for (const ProfileSnapshot::Key &key : file.keys()) {
         if (key.section < 0 || !key.counts)
             continue;
@@ -41,7 +49,8 @@ void checkPresentKeys(const ProfileSnapshot &file, const KnownKeys &known, Findi
         const QString name = file.keyName(key);
         switch (known.use(section, name)) {
         case KnownKeys::Use::Unknown:
-            findings.push_back({Kind::Warning, key.line, unknownKeyMessage(known, section, name)});
+            findings.push_back({Kind::Warning, key.line,
+                                unknownKeyMessage(known, section, name, ++unknown <= HintedKeys)});
             break;
         case KnownKeys::Use::BeyondCount:
             findings.push_back({Kind::Warning, key.line,

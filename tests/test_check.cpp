@@ -188,6 +188,9 @@ private Q_SLOTS:
             << edited(L, "ENGINE1=", "ENGINE01=")
             << QList<E>{{Kind::Warning, "[ENGINES]", "ENGINE1"},
                         {Kind::Warning, "ENGINE01", "ENGINE1?"}};
+        QTest::newRow("control character in a name")
+            << edited(L, "[ABOUT]\n", "[ABOUT]\nX\x1b=1\n")
+            << QList<E>{{Kind::Warning, "X\x1b", "X\\x1b"}};
         QTest::newRow("unknown section") << edited(L, "[ABOUT]", "[MENUS]\nX=1\n[ABOUT]")
                                          << QList<E>{{Kind::Warning, "[MENUS]", "[MENU]?"}};
         QTest::newRow("repeated section") << L + "[menu]\nFILE=x\n"
