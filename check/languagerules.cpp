@@ -32,11 +32,13 @@ void checkMatrixRows(const ProfileSnapshot &file, const LanguageTables &tables, 
         const QString row = file.value(u"MATRIX"_qs, key, QString());
         int numbers = 0;
         for (MatrixRowPieces pieces(row); !pieces.atEnd(); ++numbers) {
-            const Result<double> number = wholeNumber(pieces.next());
+            const QStringView piece = pieces.next();
+            const Result<double> number = wholeNumber(piece);
             if (number.ok() && std::abs(std::floor(number.value())) > 2) {
                 findings.push_back({Kind::Warning, found->line,
-                                    u"[MATRIX] "_qs + key + u": the number for question "_qs
-                                        + QString::number(numbers) + u" lies outside -2..2"_qs});
+                                    u"[MATRIX] "_qs + key + u": the number for Q"_qs
+                                        + QString::number(numbers) + u", "_qs
+                                        + shown(piece.toString()) + u", lies outside -2..2"_qs});
             }
         }
         if (numbers != tables.questions()) {
@@ -109,11 +111,8 @@ void checkAddress(const ProfileSnapshot &file, const QString &address, const cha
         return;
     findings.push_back({Kind::Warning, lineOf(file, QLatin1String(section), key),
                         u"["_qs + QLatin1String(section) + u"] "_qs + key
-                            + u": the program refuses "
-                              "to open \""_qs
-                            + shown(address)
-                            + u"\": only http and https addresses with "
-                              "a host open"_qs});
+                            + u": the program refuses to open \""_qs + shown(address)
+                            + u"\": only http and https addresses with a host open"_qs});
 }
 
 void checkAddresses(const ProfileSnapshot &file, const LanguageTables &tables, Findings &findings)

@@ -167,7 +167,7 @@ private Q_SLOTS:
         QTest::newRow("matrix row short")
             << edited(L, "S1=2,-2", "S1=2") << QList<E>{{Kind::Warning, "S1=", "S1 has 1"}};
         QTest::newRow("matrix number outside -2..2")
-            << edited(L, "S1=2,-2", "S1=3,-2") << QList<E>{{Kind::Warning, "S1=", "S1"}};
+            << edited(L, "S1=2,-2", "S1=2,-3") << QList<E>{{Kind::Warning, "S1=", "Q1, -3,"}};
         QTest::newRow("key missing")
             << edited(L, "Y1=yes\n", "") << QList<E>{{Kind::Warning, "[QUESTIONS]", "Y1"}};
         QTest::newRow("section missing") << edited(L, "[EXPLANATION]\nTEXT=Why\n", "")
