@@ -37,10 +37,9 @@ void checkLinesAboveSections(const ProfileSnapshot &file, Findings &findings)
             first = key.line;
     }
     if (count > 0) {
-        findings.push_back({Kind::Warning, first,
-                            QString::number(count)
-                                + u" line(s) before the first section: "
-                                  "nothing reads them"_qs});
+        findings.push_back(
+            {Kind::Warning, first,
+             u"%1 line(s) before the first section: nothing reads them"_qs.arg(count)});
     }
 }
 
@@ -59,11 +58,10 @@ void checkSections(const ProfileSnapshot &file, Findings &findings)
         }
         if (!section.counts) {
             const int counting = countingLine.value(name.toUpper());
-            findings.push_back({Kind::Warning, section.line,
-                                u"["_qs + shown(name)
-                                    + u"] repeats: this section and its keys are "
-                                      "ignored; the one on line "_qs
-                                    + QString::number(counting) + u" counts"_qs});
+            findings.push_back(
+                {Kind::Warning, section.line,
+                 u"[%1] repeats: this section and its keys are ignored; the "
+                 "one on line %2 counts"_qs.arg(shown(name), QString::number(counting))});
         }
     }
 }
@@ -78,11 +76,9 @@ void checkKeys(const ProfileSnapshot &file, Findings &findings)
             const QString section = file.sectionName(file.sections()[std::size_t(key.section)]);
             const ProfileSnapshot::Key *counting = file.find(section, name);
             findings.push_back({Kind::Warning, key.line,
-                                u"["_qs + shown(section) + u"] "_qs + shown(name)
-                                    + u" repeats: this "
-                                      "one is ignored; the one on line "_qs
-                                    + QString::number(counting ? counting->line : 0)
-                                    + u" counts"_qs});
+                                u"[%1] %2 repeats: this one is ignored; the one on line %3 "
+                                "counts"_qs.arg(shown(section), shown(name),
+                                                QString::number(counting ? counting->line : 0))});
         } else if (file.valueIsCut(key)) {
             findings.push_back({Kind::Warning, key.line,
                                 u"the value of "_qs + shown(name) + u" is longer than "_qs

@@ -49,6 +49,15 @@ double luminance(const QColor &color)
            + 0.0722 * channel(color.blue());
 }
 
+// The contrast ratio as the Web Content Accessibility Guidelines define it:
+// 1 (none) to 21 (black on white).
+double contrastRatio(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 void checkColor(const Setting &color, Findings &findings)
 {
     const Result<std::int32_t> number = ColorFromText(color.text);
@@ -56,8 +65,8 @@ void checkColor(const Setting &color, Findings &findings)
         return;
     findings.push_back({Kind::Warning, color.line,
                         u"[COLOR] "_qs + color.key + u" \""_qs + shown(color.text)
-                            + u"\" is no colour "
-                              "between 0 and 16777215: the program shows its default"_qs});
+                            + u"\" is no colour between 0 and 16777215: the program shows "
+                              "its default"_qs});
 }
 
 void checkContrast(const Setting &fore, const Setting &back, Findings &findings)
@@ -68,8 +77,7 @@ void checkContrast(const Setting &fore, const Setting &back, Findings &findings)
         return;
     findings.push_back({Kind::Warning, fore.line ? fore.line : back.line,
                         u"[COLOR] "_qs + fore.key + u" on "_qs + back.key
-                            + u" has a contrast ratio "
-                              "of "_qs
+                            + u" has a contrast ratio of "_qs
                             + QString::number(std::floor(ratio * 100) / 100, 'f', 2)
                             + u":1, below the 4.5:1 that text needs to be read easily"_qs});
 }
@@ -88,13 +96,6 @@ void checkFont(const Setting &font, const FontStandIn &fontStandIn, Findings &fi
 }
 
 } // namespace
-
-double contrastRatio(const QColor &a, const QColor &b)
-{
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 void checkSkinFile(const ProfileSnapshot &file, const FontStandIn &fontStandIn, Findings &findings)
 {

@@ -4,8 +4,6 @@
 #include "check/fontstandin.h"
 #include "config/profilesnapshot.h"
 
-#include <QColor>
-
 namespace zv {
 
 // Loads a skin file with the program's own loader, so the failure that
@@ -14,9 +12,5 @@ namespace zv {
 // are no colour, text and background pairs below a contrast ratio of 4.5:1,
 // and, as notes, font names that another font stands in for.
 void checkSkinFile(const ProfileSnapshot &file, const FontStandIn &fontStandIn, Findings &findings);
-
-// The contrast ratio of two colours as the Web Content Accessibility
-// Guidelines define it: 1 (none) to 21 (black on white).
-double contrastRatio(const QColor &a, const QColor &b);
 
 } // namespace zv
