@@ -142,6 +142,16 @@ class CheckTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        writeTestFile(m_dir, u"language"_qs, Language);
+        writeTestFile(m_dir, u"skin"_qs, Skin);
+        writeTestFile(m_dir, u"warning"_qs, edited(Language, "Y1=yes\n", ""));
+        writeTestFile(m_dir, u"error"_qs, edited(Language, "S1=2,-2", "S1=2,x"));
+        QFile huge(m_dir.filePath(u"huge"_qs));
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(MaxProfileFileSize + 1));
+    }
+
     void findings_data()
     {
         QTest::addColumn<QByteArray>("file");
@@ -278,6 +288,8 @@ private Q_SLOTS:
         QTest::newRow("missing file")
             << QStringList{u"@absent"_qs} << 1 << u"@absent: error: no such file"_qs;
         QTest::newRow("directory") << QStringList{u"@."_qs} << 1 << u"@.: error: "_qs;
+        QTest::newRow("file beyond the size the program reads")
+            << QStringList{u"@huge"_qs} << 1 << u"@huge: error: is larger than 64 MiB"_qs;
         QTest::newRow("no file") << QStringList{} << 2 << QString();
         QTest::newRow("unknown kind")
             << QStringList{u"--as"_qs, u"menu"_qs, u"@skin"_qs} << 2 << QString();
@@ -290,10 +302,6 @@ private Q_SLOTS:
         QFETCH(QStringList, arguments);
         QFETCH(int, status);
         QFETCH(QString, outputLine);
-        writeTestFile(m_dir, u"language"_qs, Language);
-        writeTestFile(m_dir, u"skin"_qs, Skin);
-        writeTestFile(m_dir, u"warning"_qs, edited(Language, "Y1=yes\n", ""));
-        writeTestFile(m_dir, u"error"_qs, edited(Language, "S1=2,-2", "S1=2,x"));
         const auto inDir = [&](const QString &text) {
             return text.startsWith(u'@') ? m_dir.filePath(text.sliced(1)) : text;
         };
