@@ -24,11 +24,12 @@ QString counted(qsizetype n, const char *word)
     return QString::number(n) + u' ' + QLatin1String(word) + (n == 1 ? u""_qs : u"s"_qs);
 }
 
-QString share(int n, int of)
+// n and its share of `of` in percent; aligned, for a column of them.
+QString share(int n, int of, bool aligned = false)
 {
     const double percent = of > 0 ? 100.0 * n / of : 0;
-    return QString::number(n).rightJustified(6) + u" ("_qs
-           + QString::number(percent, 'f', 1).rightJustified(5) + u"%)"_qs;
+    return QString::number(n).rightJustified(aligned ? 6 : 0) + u" ("_qs
+           + QString::number(percent, 'f', 1).rightJustified(aligned ? 5 : 0) + u"%)"_qs;
 }
 
 QString engineNames(const std::vector<int> &engines, const LanguageTables &tables)
@@ -68,11 +69,11 @@ QString fairnessReport(const Fairness &fairness, const LanguageTables &tables)
                      + counted(tables.questions(), "question") + u":\n"_qs
                      + u"  leads alone      by tie-break     engine\n"_qs;
     for (std::size_t e = 0; e < fairness.leadsAlone.size(); ++e) {
-        report += u"  "_qs + share(fairness.leadsAlone[e], sets) + u"   "_qs
-                  + share(fairness.leadsByTieBreak[e], sets) + u"   "_qs + tables.EngineName[e]
-                  + u'\n';
+        report += u"  "_qs + share(fairness.leadsAlone[e], sets, true) + u"   "_qs
+                  + share(fairness.leadsByTieBreak[e], sets, true) + u"   "_qs
+                  + tables.EngineName[e] + u'\n';
     }
-    report += u"Shared top, file order decides: "_qs + share(fairness.topTies, sets).trimmed()
+    report += u"Shared top, file order decides: "_qs + share(fairness.topTies, sets)
               + u" of the sets; "_qs + QString::number(fairness.topTiesOfIdenticalRows)
               + u" of them between identical rows only.\n"_qs;
     if (!fairness.neverLeadAlone.empty()) {

@@ -50,6 +50,10 @@ inline constexpr std::array OptionalLanguageKeyNames = {
     LanguageKeyName{"ENGINEINFO", "AGAINST"},
     LanguageKeyName{"ENGINEINFO", "TIED"},
     LanguageKeyName{"URL", "HELP"},
+    LanguageKeyName{"ACCESSIBLE", "ENGINELIST"},
+    LanguageKeyName{"ACCESSIBLE", "QUESTIONAREA"},
+    LanguageKeyName{"ACCESSIBLE", "HELPPICTURE"},
+    LanguageKeyName{"ACCESSIBLE", "QUESTIONPICTURE"},
 };
 
 } // namespace zv

@@ -336,7 +336,7 @@ private Q_SLOTS:
             u"       0 (  0.0%)        2 ( 50.0%)   Alpha"_qs,
             u"       2 ( 50.0%)        0 (  0.0%)   Beta"_qs,
             u"       0 (  0.0%)        0 (  0.0%)   Gamma"_qs,
-            u"Shared top, file order decides: 2 ( 50.0%) of the sets; 2 of them between "
+            u"Shared top, file order decides: 2 (50.0%) of the sets; 2 of them between "
             "identical rows only."_qs,
             u"Never lead alone: Alpha, Gamma."_qs,
             u"Identical rows (the questions cannot tell them apart): Alpha, Gamma."_qs,
