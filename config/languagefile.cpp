@@ -66,14 +66,15 @@ public:
     bool wantsDescription() const { return m_failures.wantsDescription(); }
 
     // Reports a failure of the key; where the file lacks the key, the line of
-    // the section's count, which asked for it, stands in.
+    // the count that asked for it stands in.
     void report(const QString &description, const char *section, const QString &key,
                 const QString &text) const
     {
         const QLatin1String sectionName(section);
         const ProfileSnapshot::Key *found = m_file.find(sectionName, key);
         if (!found)
-            found = m_file.find(sectionName, u"COUNT");
+            found = m_file.find(
+                qstrcmp(section, "QUESTIONS") == 0 ? u"QUESTIONS" : u"SEARCHENGINES", u"COUNT");
         m_failures.report({description, sectionName, key, text, found ? found->line : 0});
     }
 

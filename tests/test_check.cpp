@@ -174,6 +174,13 @@ private Q_SLOTS:
                         {Kind::Warning, "S0=", "S0 has 2"},
                         {Kind::Warning, "S1=", "S1 has 2"},
                         {Kind::Warning, "S2=", "S2 has 2"}};
+        QTest::newRow("engines beyond the table")
+            << edited(L, "COUNT=3", "COUNT=42")
+            << QList<E>{{Kind::Error, "COUNT=42", "ENGINE41"},
+                        {Kind::Error, "COUNT=42", "LINK41"},
+                        {Kind::Warning, "[ENGINES]", "ENGINE3 to ENGINE40"},
+                        {Kind::Warning, "[LINKS]", "LINK3 to LINK40"},
+                        {Kind::Warning, "[MATRIX]", "S3 to S40"}};
         QTest::newRow("matrix row short")
             << edited(L, "S1=2,-2", "S1=2") << QList<E>{{Kind::Warning, "S1=", "S1 has 1"}};
         QTest::newRow("matrix number outside -2..2")
