@@ -17,6 +17,6 @@ bool isCheckCommand(const QStringList &arguments);
 // to `err`. Returns 0 when no file has an error, 1 when one has, 2 on a usage
 // error. Needs no QApplication and no display.
 int runCheckCommand(const QStringList &arguments, QTextStream &out, QTextStream &err,
-                    const FontStandIn &fontStandIn = fontconfigStandIn);
+                    const FontStandIn &fontStandIn = fontconfigStandIn());
 
 } // namespace zv

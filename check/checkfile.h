@@ -27,7 +27,7 @@ struct FileCheck
 struct CheckOptions
 {
     std::optional<FileKind> kind; // instead of detecting it
-    FontStandIn fontStandIn = fontconfigStandIn;
+    FontStandIn fontStandIn = fontconfigStandIn();
 };
 
 // Checks one file of any sort: a file that cannot be read (missing, no

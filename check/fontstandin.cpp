@@ -37,22 +37,53 @@ bool isStrongFamily(FcPattern *pattern, const QString &family)
     return false;
 }
 
-} // namespace
+// A configuration of our own rather than fontconfig's default one, which
+// would stay allocated until the process ends.
+class Configuration
+{
+public:
+    Configuration() = default;
+    Configuration(const Configuration &) = delete;
+    Configuration &operator=(const Configuration &) = delete;
+    ~Configuration()
+    {
+        if (m_config)
+            FcConfigDestroy(m_config);
+    }
 
-QString fontconfigStandIn(const QString &family)
+    FcConfig *get()
+    {
+        if (!m_config)
+            m_config = FcInitLoadConfigAndFonts();
+        return m_config;
+    }
+
+private:
+    FcConfig *m_config = nullptr;
+};
+
+QString standIn(FcConfig *config, const QString &family)
 {
     const QByteArray name = family.toUtf8();
     Pattern pattern(FcPatternCreate());
     FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8 *>(name.data()));
-    FcConfigSubstitute(nullptr, pattern.get(), FcMatchPattern);
+    FcConfigSubstitute(config, pattern.get(), FcMatchPattern);
     FcDefaultSubstitute(pattern.get());
     FcResult result;
-    Pattern match(FcFontMatch(nullptr, pattern.get(), &result));
+    Pattern match(FcFontMatch(config, pattern.get(), &result));
     FcChar8 *matched = nullptr;
     if (!match || FcPatternGetString(match.get(), FC_FAMILY, 0, &matched) != FcResultMatch)
         return QStringLiteral("the system's default font");
-    const QString standIn = QString::fromUtf8(reinterpret_cast<const char *>(matched));
-    return isStrongFamily(pattern.get(), standIn) ? QString() : standIn;
+    const QString found = QString::fromUtf8(reinterpret_cast<const char *>(matched));
+    return isStrongFamily(pattern.get(), found) ? QString() : found;
+}
+
+} // namespace
+
+FontStandIn fontconfigStandIn()
+{
+    auto config = std::make_shared<Configuration>();
+    return [config](const QString &family) { return standIn(config->get(), family); };
 }
 
 } // namespace zv

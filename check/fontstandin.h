@@ -11,7 +11,9 @@ namespace zv {
 // (Liberation Sans for Arial): a font of other measures changes the layout.
 using FontStandIn = std::function<QString(const QString &family)>;
 
-// The system's answer, from fontconfig, which resolves fonts for Qt here.
-QString fontconfigStandIn(const QString &family);
+// The system's answer, from fontconfig, which resolves fonts for Qt here. The
+// returned function loads fontconfig's configuration at its first call and
+// frees it when the last copy of it goes.
+FontStandIn fontconfigStandIn();
 
 } // namespace zv
