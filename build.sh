@@ -32,7 +32,7 @@ case "$what" in
             QT_QPA_PLATFORM=offscreen ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
         ;;
     fuzz-smoke)
-        targets=(fuzz_profilereader fuzz_differential fuzz_languagefile fuzz_skinfile)
+        targets=(fuzz_profilereader fuzz_differential fuzz_languagefile fuzz_skinfile fuzz_check)
         cmake -S . -B build-fuzz -G Ninja -DZV_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \
             -DZV_BENCHMARKS=OFF >/dev/null
         cmake --build build-fuzz -j "$jobs" --target "${targets[@]}"

@@ -1,6 +1,7 @@
 #include "config/languagefile.h"
 
 #include "config/conversions.h"
+#include "config/matrixrow.h"
 #include "config/profilesnapshot.h"
 
 #include <cmath>
@@ -98,8 +99,8 @@ public:
     bool wantsDescription() const { return m_failures.wantsDescription(); }
 
     // Reports a failure of the key; where the file lacks the key, the line of
-    // the section's count, which asked for it, stands in. A failure that will
-    // only be counted is not looked up.
+    // the count that asked for it stands in. A failure that will only be
+    // counted is not looked up.
     void report(const QString &description, const char *section, const QString &key,
                 const QString &text) const
     {
@@ -108,7 +109,9 @@ public:
         if (m_failures.wantsDescription()) {
             found = m_file.find(sectionName, key);
             if (!found)
-                found = m_file.find(sectionName, u"COUNT");
+                found = m_file.find(qstrcmp(section, "QUESTIONS") == 0 ? u"QUESTIONS"
+                                                                      : u"SEARCHENGINES",
+                                    u"COUNT");
         }
         m_failures.report({description, sectionName, key, text, found ? found->line : 0});
     }
@@ -132,20 +135,6 @@ private:
     mutable std::vector<std::pair<const char *, int>> m_sections;
 };
 
-bool isRowBlank(QChar c)
-{
-    return c == u' ' || c == u'\t';
-}
-
-QStringView trimmedRow(QStringView s)
-{
-    while (!s.isEmpty() && isRowBlank(s.front()))
-        s = s.sliced(1);
-    while (!s.isEmpty() && isRowBlank(s.back()))
-        s.chop(1);
-    return s;
-}
-
 // A matrix number within this magnitude keeps every sum of 16 answers finite.
 constexpr double MaxMatrixMagnitude = 1e300;
 
@@ -157,23 +146,16 @@ void loadMatrixRow(const LanguageReader &reader, LanguageTables &tables, int e)
 {
     const QString key = NumberedKey("S", e).toString();
     const QString stored = reader.text("MATRIX", key, QString());
-    QStringView row = trimmedRow(stored);
-    for (long long k = 0; !row.isEmpty(); ++k) {
-        QStringView piece;
-        if (const qsizetype comma = row.indexOf(u','); comma >= 0) {
-            piece = row.first(comma);
-            row = row.sliced(comma + 1);
-        } else {
-            piece = row;
-            row = QStringView();
-        }
+    MatrixRowPieces row(stored);
+    for (long long k = 0; !row.atEnd(); ++k) {
+        const QStringView piece = row.next();
         const long long position = (long long)e * tables.QuestionCount + k;
         const bool fits = position >= 0 && position < (long long)tables.Matrix.size();
         if (!fits && !reader.wantsDescription()) {
             reader.report(QString(), "MATRIX", key, piece.toString());
             continue;
         }
-        Result<double> number = wholeNumber(trimmedRow(piece));
+        Result<double> number = wholeNumber(piece);
         if (number.ok() && std::fabs(number.value()) > MaxMatrixMagnitude)
             number = Result<double>::fail(failure::Overflow);
         if (!number.ok()) {

@@ -9,7 +9,7 @@ packages=(
     qt6-qpa-plugins libqt6svg6
     libbenchmark-dev
     clang libclang-rt-14-dev
-    fonts-liberation2 fontconfig
+    fonts-liberation2 fontconfig libfontconfig-dev
     xdg-utils desktop-file-utils appstream
     xvfb xauth dpkg-dev file
     xdotool imagemagick

@@ -68,7 +68,22 @@ CommandLine parseCommandLine(const QStringList &arguments)
         QStringLiteral("skin"),
         QStringLiteral("Read the skin file FILE, or the shipped skin NAME (dark or light)."),
         QStringLiteral("FILE|NAME"));
-    parser.addOptions({help, version, language, skin});
+    // Answered by the file checker before this parser runs; listed here so
+    // that --help shows every option.
+    const QCommandLineOption check(
+        QStringLiteral("check"),
+        QStringLiteral("Check the language and skin files given as arguments and report each "
+                       "finding as FILE:LINE: kind: message; needs no display. Exit status 0 "
+                       "without errors, 1 with errors."));
+    const QCommandLineOption as(
+        QStringLiteral("as"),
+        QStringLiteral("With --check: read every file as a language file or a skin."),
+        QStringLiteral("language|skin"));
+    const QCommandLineOption fairness(
+        QStringLiteral("fairness"),
+        QStringLiteral("With --check: report how often each engine of a language file leads "
+                       "over every set of answers."));
+    parser.addOptions({help, version, language, skin, check, as, fairness});
     acceptPlatformOptions(parser);
 
     CommandLine command;
@@ -77,6 +92,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
         error = parser.errorText();
     else if (!parser.positionalArguments().isEmpty())
         error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments()[0]);
+    else if (parser.isSet(as) || parser.isSet(fairness))
+        error = QStringLiteral("--as and --fairness go with --check.");
     if (!error.isEmpty()) {
         command.request = CommandLine::Request::UsageError;
         command.text =

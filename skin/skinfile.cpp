@@ -116,6 +116,14 @@ void LoadSkin(SkinSettings &skin, const ProfileSnapshot &skinFile, FailureReport
     }
 }
 
+std::array<SkinKeyName, SkinKeyCount> skinKeyNames()
+{
+    std::array<SkinKeyName, SkinKeyCount> names;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        names[i] = {skinKeys()[i].section, skinKeys()[i].key, skinKeys()[i].defaultValue};
+    return names;
+}
+
 SkinSettings withDefaultsForUnread(const SkinSettings &skin)
 {
     SkinSettings effective = skin;

@@ -6,10 +6,25 @@
 
 #include <QString>
 
+#include <array>
+
 namespace zv {
 
 // The number of keys LoadSkin reads from the skin file.
 inline constexpr int SkinKeyCount = 31;
+
+struct SkinKeyName
+{
+    const char *section;
+    const char *key;
+    const char *defaultValue;
+};
+
+// The keys LoadSkin reads, in the order it reads them.
+std::array<SkinKeyName, SkinKeyCount> skinKeyNames();
+
+// The one key of the skin file that the About window reads itself.
+inline constexpr SkinKeyName SkinCopyrightKey = {"ABOUT", "COPYRIGHT", "?"};
 
 // Reads the skin file key by key in a fixed order into `skin`, converting
 // font sizes and truth values as they are read. The first value that fails

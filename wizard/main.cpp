@@ -1,3 +1,4 @@
+#include "check/checkcommand.h"
 #include "shell/browser.h"
 #include "shell/colorscheme.h"
 #include "shell/commandline.h"
@@ -12,14 +13,22 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
+#include <QTextStream>
 #include <QTime>
 
 #include <cstdio>
 
 int main(int argc, char *argv[])
 {
-    // Help, the version and usage errors are answered before a display is needed.
-    const zv::CommandLine command = zv::parseCommandLine(zv::argumentList(argc, argv));
+    const QStringList arguments = zv::argumentList(argc, argv);
+    // The checker and help, the version and usage errors are answered before a
+    // display is needed.
+    if (zv::isCheckCommand(arguments)) {
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return zv::runCheckCommand(arguments, out, err);
+    }
+    const zv::CommandLine command = zv::parseCommandLine(arguments);
     if (const std::optional<int> status = zv::answerWithoutWindow(command))
         return *status;
 

@@ -1,0 +1,88 @@
+#include "check/checkcommand.h"
+
+#include "check/checkfile.h"
+#include "check/checkreport.h"
+#include "check/fairness.h"
+
+#include <QCommandLineParser>
+
+namespace zv {
+
+namespace {
+
+// A file that is no profile file at all, forced in with --as, would
+// otherwise bury the summary under thousands of lines.
+constexpr std::size_t ShownFindings = 200;
+
+const QString Usage =
+    QStringLiteral("usage: zorvane --check FILE... [--as language|skin] [--fairness]");
+
+int usageError(QTextStream &err, const QString &message)
+{
+    err << "zorvane: " << message << '\n' << Usage << '\n';
+    err.flush();
+    return 2;
+}
+
+} // namespace
+
+bool isCheckCommand(const QStringList &arguments)
+{
+    for (qsizetype i = 1; i < arguments.size() && arguments[i] != u"--"_qs; ++i) {
+        if (arguments[i] == u"--check"_qs)
+            return true;
+    }
+    return false;
+}
+
+int runCheckCommand(const QStringList &arguments, QTextStream &out, QTextStream &err,
+                    const FontStandIn &fontStandIn)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption check(u"check"_qs, u"Check language and skin files."_qs);
+    const QCommandLineOption as(u"as"_qs, u"Check the files as this kind."_qs, u"kind"_qs);
+    const QCommandLineOption fairness(u"fairness"_qs, u"Report a language file's fairness."_qs);
+    parser.addOptions({check, as, fairness});
+    parser.addPositionalArgument(u"FILE"_qs, u"A language or skin file."_qs, u"FILE..."_qs);
+    if (!parser.parse(arguments))
+        return usageError(err, parser.errorText());
+    if (!parser.isSet(check))
+        return usageError(err, u"--as and --fairness go with --check"_qs);
+
+    CheckOptions options;
+    options.fontStandIn = fontStandIn;
+    if (parser.isSet(as)) {
+        const QString kind = parser.value(as);
+        if (kind == u"language"_qs)
+            options.kind = FileKind::Language;
+        else if (kind == u"skin"_qs)
+            options.kind = FileKind::Skin;
+        else
+            return usageError(err, u"--as takes language or skin, not \""_qs + kind + u'"');
+    }
+    const QStringList files = parser.positionalArguments();
+    if (files.isEmpty())
+        return usageError(err, u"--check needs at least one file"_qs);
+
+    bool errors = false;
+    for (const QString &path : files) {
+        const FileCheck result = checkFile(path, options);
+        for (std::size_t i = 0; i < result.findings.size(); ++i) {
+            const Finding &finding = result.findings[i];
+            errors = errors || finding.kind == Finding::Kind::Error;
+            if (i < ShownFindings)
+                out << findingLine(path, finding) << '\n';
+        }
+        if (result.findings.size() > ShownFindings) {
+            out << path << ": " << result.findings.size() - ShownFindings
+                << " more findings not shown\n";
+        }
+        out << summaryLine(path, result) << '\n';
+        if (parser.isSet(fairness) && result.tables)
+            out << fairnessReport(ComputeFairness(*result.tables), *result.tables);
+    }
+    out.flush();
+    return errors ? 1 : 0;
+}
+
+} // namespace zv

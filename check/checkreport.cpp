@@ -1,0 +1,90 @@
+#include "check/checkreport.h"
+
+#include <QStringList>
+
+namespace zv {
+
+namespace {
+
+QString kindWord(Finding::Kind kind)
+{
+    switch (kind) {
+    case Finding::Kind::Error:
+        return QStringLiteral("error");
+    case Finding::Kind::Warning:
+        return QStringLiteral("warning");
+    case Finding::Kind::Note:
+        return QStringLiteral("note");
+    }
+    return {};
+}
+
+QString counted(qsizetype n, const char *word)
+{
+    return QString::number(n) + u' ' + QLatin1String(word) + (n == 1 ? u""_qs : u"s"_qs);
+}
+
+// n and its share of `of` in percent; aligned, for a column of them.
+QString share(int n, int of, bool aligned = false)
+{
+    const double percent = of > 0 ? 100.0 * n / of : 0;
+    return QString::number(n).rightJustified(aligned ? 6 : 0) + u" ("_qs
+           + QString::number(percent, 'f', 1).rightJustified(aligned ? 5 : 0) + u"%)"_qs;
+}
+
+QString engineNames(const std::vector<int> &engines, const LanguageTables &tables)
+{
+    QStringList names;
+    for (int e : engines)
+        names.append(tables.EngineName[std::size_t(e)]);
+    return names.join(u", "_qs);
+}
+
+} // namespace
+
+QString findingLine(const QString &path, const Finding &finding)
+{
+    const QString where = finding.line > 0 ? path + u':' + QString::number(finding.line) : path;
+    return where + u": "_qs + kindWord(finding.kind) + u": "_qs + finding.message;
+}
+
+QString summaryLine(const QString &path, const FileCheck &check)
+{
+    qsizetype counts[3] = {0, 0, 0};
+    for (const Finding &finding : check.findings)
+        ++counts[int(finding.kind)];
+    QString kind = u"file"_qs;
+    if (check.kind == FileKind::Language)
+        kind = u"language file"_qs;
+    else if (check.kind == FileKind::Skin)
+        kind = u"skin"_qs;
+    return path + u": "_qs + kind + u": "_qs + counted(counts[0], "error") + u", "_qs
+           + counted(counts[1], "warning") + u", "_qs + counted(counts[2], "note");
+}
+
+QString fairnessReport(const Fairness &fairness, const LanguageTables &tables)
+{
+    const int sets = fairness.answerSets;
+    QString report = u"Fairness over all "_qs + QString::number(sets) + u" sets of answers to "_qs
+                     + counted(tables.questions(), "question") + u":\n"_qs
+                     + u"  leads alone      by tie-break     engine\n"_qs;
+    for (std::size_t e = 0; e < fairness.leadsAlone.size(); ++e) {
+        report += u"  "_qs + share(fairness.leadsAlone[e], sets, true) + u"   "_qs
+                  + share(fairness.leadsByTieBreak[e], sets, true) + u"   "_qs
+                  + tables.EngineName[e] + u'\n';
+    }
+    report += u"Shared top, file order decides: "_qs + share(fairness.topTies, sets)
+              + u" of the sets; "_qs + QString::number(fairness.topTiesOfIdenticalRows)
+              + u" of them between identical rows only.\n"_qs;
+    if (!fairness.neverLeadAlone.empty()) {
+        report +=
+            u"Never lead alone: "_qs + engineNames(fairness.neverLeadAlone, tables) + u".\n"_qs;
+    }
+    for (const std::vector<int> &group : fairness.identicalRows) {
+        report += u"Identical rows (the questions cannot tell them apart): "_qs
+                  + engineNames(group, tables) + u".\n"_qs;
+    }
+    return report;
+}
+
+} // namespace zv

@@ -1,0 +1,143 @@
+#include "check/languagerules.h"
+
+#include "check/keyrules.h"
+#include "check/knownkeys.h"
+#include "check/loadfailures.h"
+#include "config/conversions.h"
+#include "config/matrixrow.h"
+#include "config/menucaptions.h"
+#include "shell/browser.h"
+
+#include <cmath>
+
+namespace zv {
+
+namespace {
+
+using Kind = Finding::Kind;
+
+int lineOf(const ProfileSnapshot &file, QAnyStringView section, QAnyStringView key)
+{
+    const ProfileSnapshot::Key *found = file.find(section, key);
+    return found ? found->line : 0;
+}
+
+void checkMatrixRows(const ProfileSnapshot &file, const LanguageTables &tables, Findings &findings)
+{
+    for (int e = 0; e < tables.engines(); ++e) {
+        const QString key = u'S' + QString::number(e);
+        const ProfileSnapshot::Key *found = file.find(u"MATRIX"_qs, key);
+        if (!found)
+            continue; // a missing key has its own warning
+        const QString row = file.value(u"MATRIX"_qs, key, QString());
+        int numbers = 0;
+        for (MatrixRowPieces pieces(row); !pieces.atEnd(); ++numbers) {
+            const QStringView piece = pieces.next();
+            const Result<double> number = wholeNumber(piece);
+            if (number.ok() && std::abs(std::floor(number.value())) > 2) {
+                findings.push_back({Kind::Warning, found->line,
+                                    u"[MATRIX] "_qs + key + u": the number for Q"_qs
+                                        + QString::number(numbers) + u", "_qs
+                                        + shown(piece.toString()) + u", lies outside -2..2"_qs});
+            }
+        }
+        if (numbers != tables.questions()) {
+            findings.push_back({Kind::Warning, found->line,
+                                u"[MATRIX] "_qs + key + u" has "_qs + QString::number(numbers)
+                                    + u" number(s) for "_qs + QString::number(tables.questions())
+                                    + u" question(s)"_qs});
+        }
+    }
+}
+
+// The character after the first '&' that does not stand for itself ("&&").
+QChar accessKey(const QString &caption)
+{
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != u'&')
+            continue;
+        if (caption[i + 1] != u'&')
+            return caption[i + 1].toUpper();
+        ++i;
+    }
+    return {};
+}
+
+// The keys of the captions that open a menu; MenuEntryKeys lists each such
+// menu followed by its entries, and the menu bar is a menu of its own.
+bool opensMenu(const char *key)
+{
+    for (const char *title : {"FILE", "TRUTH", "MONEY", "HELP"}) {
+        if (qstrcmp(key, title) == 0)
+            return true;
+    }
+    return false;
+}
+
+void checkAccessKeys(const ProfileSnapshot &file, const LanguageFileContents &contents,
+                     Findings &findings)
+{
+    std::vector<std::vector<std::size_t>> menus(1); // the menu bar first
+    for (std::size_t i = 0; i < MenuEntryKeys.size(); ++i) {
+        if (opensMenu(MenuEntryKeys[i].key)) {
+            menus.front().push_back(i);
+            menus.emplace_back();
+        } else {
+            menus.back().push_back(i);
+        }
+    }
+    for (const std::vector<std::size_t> &menu : menus) {
+        for (std::size_t a = 0; a < menu.size(); ++a) {
+            const QChar key = accessKey(contents.menuCaptions[menu[a]]);
+            for (std::size_t b = 0; b < a && !key.isNull(); ++b) {
+                if (accessKey(contents.menuCaptions[menu[b]]) != key)
+                    continue;
+                const char *later = MenuEntryKeys[menu[a]].key;
+                const char *earlier = MenuEntryKeys[menu[b]].key;
+                findings.push_back({Kind::Warning, lineOf(file, u"MENU"_qs, later),
+                                    u"[MENU] "_qs + QLatin1String(later)
+                                        + u" has the access key "_qs + key + u" of "_qs
+                                        + QLatin1String(earlier) + u" in the same menu"_qs});
+                break;
+            }
+        }
+    }
+}
+
+void checkAddress(const ProfileSnapshot &file, const QString &address, const char *section,
+                  const QString &key, Findings &findings)
+{
+    if (webAddress(address))
+        return;
+    findings.push_back({Kind::Warning, lineOf(file, QLatin1String(section), key),
+                        u"["_qs + QLatin1String(section) + u"] "_qs + key
+                            + u": the program refuses to open \""_qs + shown(address)
+                            + u"\": only http and https addresses with a host open"_qs});
+}
+
+void checkAddresses(const ProfileSnapshot &file, const LanguageTables &tables, Findings &findings)
+{
+    for (int e = 0; e < tables.engines(); ++e) {
+        checkAddress(file, engineAddress(tables.EngineLink[std::size_t(e)]), "LINKS",
+                     u"LINK"_qs + QString::number(e), findings);
+    }
+    checkAddress(file, tables.Url1, "URL", QStringLiteral("URL1"), findings);
+    checkAddress(file, tables.Url2, "URL", QStringLiteral("URL2"), findings);
+}
+
+} // namespace
+
+LanguageFileContents checkLanguageFile(const ProfileSnapshot &file, Findings &findings)
+{
+    LoadFailureFindings failures(findings);
+    LanguageFileContents contents = LoadLanguage(file, failures);
+    failures.finish();
+    const LanguageTables &tables = contents.tables;
+    checkKnownKeys(file, KnownKeys::language(tables.engines(), tables.questions()), findings);
+    checkMatrixRows(file, tables, findings);
+    checkAccessKeys(file, contents, findings);
+    checkAddresses(file, tables, findings);
+    return contents;
+}
+
+} // namespace zv

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "check/finding.h"
+#include "config/languagefile.h"
+#include "config/profilesnapshot.h"
+
+namespace zv {
+
+// Loads a language file with the program's own loader, so every failure it
+// would show becomes an error with its key and line, and adds the warnings
+// about what loads silently: missing and unknown keys, matrix rows of the
+// wrong length or with numbers outside -2..2, menu entries sharing an access
+// key, and addresses the browser rule refuses. Returns what the program
+// would load.
+LanguageFileContents checkLanguageFile(const ProfileSnapshot &file, Findings &findings);
+
+} // namespace zv

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "check/finding.h"
+#include "config/failurereporter.h"
+
+namespace zv {
+
+// Turns the failures a loader reports into error findings that name the
+// section, the key and the offending text. A file beyond the tables can
+// make the loader report the same failure for thousands of keys on one line
+// (the line of a count): after a few, such repeats are only counted and
+// finish() sums them up in one more error.
+class LoadFailureFindings : public FailureReporter
+{
+public:
+    explicit LoadFailureFindings(Findings &findings) : m_findings(findings) {}
+
+    void report(const LoadFailure &failure) override;
+    void finish();
+
+private:
+    Findings &m_findings;
+    int m_lastLine = -1;
+    QString m_lastDescription;
+    int m_repeats = 0;
+};
+
+} // namespace zv

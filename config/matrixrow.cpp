@@ -1,0 +1,38 @@
+#include "config/matrixrow.h"
+
+namespace zv {
+
+namespace {
+
+bool isRowBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+QStringView trimmedRow(QStringView s)
+{
+    while (!s.isEmpty() && isRowBlank(s.front()))
+        s = s.sliced(1);
+    while (!s.isEmpty() && isRowBlank(s.back()))
+        s.chop(1);
+    return s;
+}
+
+} // namespace
+
+MatrixRowPieces::MatrixRowPieces(QStringView row) : m_rest(trimmedRow(row))
+{}
+
+QStringView MatrixRowPieces::next()
+{
+    QStringView piece = m_rest;
+    if (const qsizetype comma = m_rest.indexOf(u','); comma >= 0) {
+        piece = m_rest.first(comma);
+        m_rest = m_rest.sliced(comma + 1);
+    } else {
+        m_rest = QStringView();
+    }
+    return trimmedRow(piece);
+}
+
+} // namespace zv

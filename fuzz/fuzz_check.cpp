@@ -1,0 +1,29 @@
+// Checks arbitrary bytes as a language file and as a skin: nothing may
+// crash, every finding has a message and a line within the file, and no
+// message holds a control character, which could write to the terminal.
+#include "check/checkfile.h"
+#include "fuzzinput.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const FuzzInput input = splitFuzzInput(data, size);
+    const zv::ProfileSnapshot file = zv::ProfileSnapshot::fromBytes(input.file);
+    const int lines = int(input.file.count('\n') + input.file.count('\r')) + 1;
+    zv::CheckOptions options;
+    // fontconfig's answer depends on the machine, and costs time per call.
+    options.fontStandIn = [](const QString &family) { return family; };
+    for (zv::FileKind kind : {zv::FileKind::Language, zv::FileKind::Skin}) {
+        options.kind = kind;
+        for (const zv::Finding &finding : zv::checkFile(file, options).findings) {
+            if (finding.message.isEmpty())
+                fuzzFinding("a finding without a message");
+            if (finding.line < 0 || finding.line > lines)
+                fuzzFinding("a finding's line lies outside the file");
+            for (QChar c : finding.message) {
+                if (c.category() == QChar::Other_Control)
+                    fuzzFinding("a message holds a control character");
+            }
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,376 @@
+#include "check/checkcommand.h"
+#include "check/checkfile.h"
+#include "check/fontstandin.h"
+#include "testfiles.h"
+
+#include <QTest>
+
+using namespace zv;
+using Kind = Finding::Kind;
+
+namespace {
+
+const QByteArray Language = R"([GENERAL]
+LANGUAGE=English
+[SEARCHENGINES]
+COUNT=3
+[ENGINES]
+ENGINE0=Alpha
+ENGINE1=Beta
+ENGINE2=Gamma
+[LINKS]
+LINK0=alpha.example
+LINK1=beta.example
+LINK2=gamma.example
+[QUESTIONS]
+COUNT=2
+Q0=First?
+Y0=yes
+N0=no
+Q1=Second?
+Y1=yes
+N1=no
+[MATRIX]
+S0=2,2
+S1=2,-2
+S2=2,2
+[URL]
+URL1=https://one.example/
+URL2=https://two.example/
+[EXPLANATION]
+TEXT=Why
+[MENU]
+FILE=&File
+NEW=&New
+EXIT=E&xit
+TRUTH=&Truth
+TRUTH1=T&ruth
+MONEY=&Money
+MONEY1=M&oney
+HELP=&Help
+CONTENTS=&Contents
+ONLINE=&Online
+ABOUT=&About
+[STARTEND]
+WELCOME=Hello
+FINISHED=Done
+[TOOLTIP]
+SELIST=List
+TIPSTART=Start
+TIPNEXT=Next
+TIPLAUNCH=Launch
+[ABOUT]
+LANGUAGE=English
+)";
+
+const QByteArray Skin = R"([GENERAL]
+NAME=Test
+[COLOR]
+FORM_FORECOLOR=16777215
+FORM_BACKCOLOR=0
+QUESTION_FORECOLOR=16777215
+QUESTION_BACKCOLOR=0
+LIST_FORECOLOR=16777215
+LIST_BACKCOLOR=0
+ANSWER_FORECOLOR=16777215
+ANSWER_BACKCOLOR=0
+TEXT_FORECOLOR=16777215
+TEXT_BACKCOLOR=0
+EXPL_FORECOLOR=16777215
+EXPL_BACKCOLOR=0
+FRAME1_FORECOLOR=16777215
+FRAME1_BACKCOLOR=0
+[FONT]
+QUESTION_FONTNM=Sans
+QUESTION_FONTSZ=12
+QUESTION_FONTBOLD=FALSE
+QUESTION_FONTITALIC=FALSE
+TEXT_FONTNM=Sans
+TEXT_FONTSZ=12
+TEXT_FONTBOLD=FALSE
+TEXT_FONTITALIC=FALSE
+EXPL_FONTNM=Sans
+EXPL_FONTSZ=12
+EXPL_FONTBOLD=FALSE
+EXPL_FONTITALIC=FALSE
+ENGINES_FONTNM=Sans
+ENGINES_FONTSZ=12
+ENGINES_FONTBOLD=FALSE
+ENGINES_FONTITALIC=FALSE
+[ABOUT]
+COPYRIGHT=Test
+)";
+
+// Only "Sans" is installed.
+QString fakeStandIn(const QString &family)
+{
+    return family == u"Sans" ? QString() : u"Sans"_qs;
+}
+
+// One expected finding: its kind, the text its line starts with (empty: no
+// line) and a name its message must hold.
+struct Expected
+{
+    Kind kind;
+    QByteArray lineStart;
+    QString names;
+};
+
+int lineStarting(const QByteArray &file, const QByteArray &start)
+{
+    const QList<QByteArray> lines = file.split('\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (lines[i].startsWith(start))
+            return int(i) + 1;
+    }
+    qFatal("no line starts with %s", start.constData());
+}
+
+QByteArray edited(QByteArray file, const QByteArray &from, const QByteArray &to)
+{
+    if (!file.contains(from))
+        qFatal("the base file has no %s", from.constData());
+    return file.replace(from, to);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(QList<Expected>)
+
+class CheckTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        writeTestFile(m_dir, u"language"_qs, Language);
+        writeTestFile(m_dir, u"skin"_qs, Skin);
+        writeTestFile(m_dir, u"warning"_qs, edited(Language, "Y1=yes\n", ""));
+        writeTestFile(m_dir, u"error"_qs, edited(Language, "S1=2,-2", "S1=2,x"));
+        QFile huge(m_dir.filePath(u"huge"_qs));
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(MaxProfileFileSize + 1));
+    }
+
+    void findings_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QList<Expected>>("expected");
+        using E = Expected;
+        const QByteArray L = Language;
+        QTest::newRow("clean language file") << L << QList<E>{};
+        QTest::newRow("clean skin") << Skin << QList<E>{};
+        QTest::newRow("matrix piece no number")
+            << edited(L, "S1=2,-2", "S1=2,x") << QList<E>{{Kind::Error, "S1=", "\"x\""}};
+        QTest::newRow("count beyond the table")
+            << edited(L, "COUNT=2\nQ0", "COUNT=17\nQ0")
+            << QList<E>{{Kind::Warning, "[QUESTIONS]", "Q2 to Q15 are"},
+                        {Kind::Warning, "[QUESTIONS]", "Y2 to Y15 are"},
+                        {Kind::Warning, "[QUESTIONS]", "N2 to N15 are"},
+                        {Kind::Error, "COUNT=17", "Q16"},
+                        {Kind::Error, "COUNT=17", "Q16"},
+                        {Kind::Error, "COUNT=17", "Y16"},
+                        {Kind::Error, "COUNT=17", "1 more"},
+                        {Kind::Warning, "S0=", "S0 has 2"},
+                        {Kind::Warning, "S1=", "S1 has 2"},
+                        {Kind::Warning, "S2=", "S2 has 2"}};
+        QTest::newRow("engines beyond the table")
+            << edited(L, "COUNT=3", "COUNT=42")
+            << QList<E>{{Kind::Error, "COUNT=42", "ENGINE41"},
+                        {Kind::Error, "COUNT=42", "LINK41"},
+                        {Kind::Warning, "[ENGINES]", "ENGINE3 to ENGINE40"},
+                        {Kind::Warning, "[LINKS]", "LINK3 to LINK40"},
+                        {Kind::Warning, "[MATRIX]", "S3 to S40"}};
+        QTest::newRow("matrix row short")
+            << edited(L, "S1=2,-2", "S1=2") << QList<E>{{Kind::Warning, "S1=", "S1 has 1"}};
+        QTest::newRow("matrix number outside -2..2")
+            << edited(L, "S1=2,-2", "S1=2,-3") << QList<E>{{Kind::Warning, "S1=", "Q1, -3,"}};
+        QTest::newRow("key missing")
+            << edited(L, "Y1=yes\n", "") << QList<E>{{Kind::Warning, "[QUESTIONS]", "Y1"}};
+        QTest::newRow("section missing") << edited(L, "[EXPLANATION]\nTEXT=Why\n", "")
+                                         << QList<E>{{Kind::Warning, "", "[EXPLANATION]"}};
+        QTest::newRow("optional keys")
+            << edited(L, "[URL]\n", "[ENGINEINFO]\nINFO0=About\n[URL]\nHELP=https://h.example/\n")
+            << QList<E>{};
+        QTest::newRow("misspelt key")
+            << edited(L, "Q1=", "QUESTON1=")
+            << QList<E>{{Kind::Warning, "[QUESTIONS]", "Q1"}, {Kind::Warning, "QUESTON1", "Q1?"}};
+        QTest::newRow("key in another section")
+            << edited(L, "ENGINE0=Alpha\n", "ENGINE0=Alpha\nLINK0=x\n")
+            << QList<E>{{Kind::Warning, "LINK0=x", "[LINKS]"}};
+        QTest::newRow("numbered key beyond the count")
+            << edited(L, "ENGINE0=Alpha\n", "ENGINE0=Alpha\nENGINE3=Delta\n")
+            << QList<E>{{Kind::Warning, "ENGINE3", "ENGINE3"}};
+        QTest::newRow("numbered key with a leading zero")
+            << edited(L, "ENGINE1=", "ENGINE01=")
+            << QList<E>{{Kind::Warning, "[ENGINES]", "ENGINE1"},
+                        {Kind::Warning, "ENGINE01", "ENGINE1?"}};
+        QTest::newRow("control character in a name")
+            << edited(L, "[ABOUT]\n", "[ABOUT]\nX\x1b=1\n")
+            << QList<E>{{Kind::Warning, "X\x1b", "X\\x1b"}};
+        QTest::newRow("unknown section") << edited(L, "[ABOUT]", "[MENUS]\nX=1\n[ABOUT]")
+                                         << QList<E>{{Kind::Warning, "[MENUS]", "[MENU]?"}};
+        QTest::newRow("repeated section") << L + "[menu]\nFILE=x\n"
+                                          << QList<E>{{Kind::Warning, "[menu]", "line 30"}};
+        QTest::newRow("repeated key") << edited(L, "NEW=&New\n", "NEW=&New\nnew=x\n")
+                                      << QList<E>{{Kind::Warning, "new=x", "new"}};
+        QTest::newRow("key without equals sign")
+            << edited(L, "EXIT=E&xit", "EXIT") << QList<E>{{Kind::Warning, "EXIT", "EXIT"}};
+        QTest::newRow("line before the first section")
+            << "STRAY=1\n" + L << QList<E>{{Kind::Warning, "STRAY", "1 line"}};
+        QTest::newRow("text after the bracket")
+            << edited(L, "[MENU]", "[MENU] x") << QList<E>{{Kind::Warning, "[MENU] x", "MENU"}};
+        QTest::newRow("value cut") << edited(L, "TEXT=Why", "TEXT=" + QByteArray(1000, 'w'))
+                                   << QList<E>{{Kind::Warning, "TEXT=", "TEXT"}};
+        QTest::newRow("byte-order mark")
+            << "\xEF\xBB\xBF" + L << QList<E>{{Kind::Warning, "\xEF\xBB\xBF", "byte-order"}};
+        QTest::newRow("Windows-1252") << edited(L, "TEXT=Why",
+                                                "TEXT=Fran\xE7"
+                                                "ais")
+                                      << QList<E>{{Kind::Note, "", "Windows-1252"}};
+        QTest::newRow("access key twice in one menu") << edited(L, "EXIT=E&xit", "EXIT=&Nothing")
+                                                      << QList<E>{{Kind::Warning, "EXIT=", "NEW"}};
+        QTest::newRow("access key twice in different menus")
+            << edited(L, "&Online", "&File") << QList<E>{};
+        QTest::newRow("link the browser rule refuses")
+            << edited(L, "LINK1=beta.example", "LINK1=beta example")
+            << QList<E>{{Kind::Warning, "LINK1=", "LINK1"}};
+        QTest::newRow("address the browser rule refuses")
+            << edited(L, "URL2=https://two.example/", "URL2=file:///etc/passwd")
+            << QList<E>{{Kind::Warning, "URL2=", "URL2"}};
+
+        QTest::newRow("font size no number")
+            << edited(Skin, "TEXT_FONTSZ=12", "TEXT_FONTSZ=big")
+            << QList<E>{{Kind::Error, "TEXT_FONTSZ", "no further key"}};
+        QTest::newRow("colour outside 0..16777215")
+            << edited(Skin, "FORM_BACKCOLOR=0", "FORM_BACKCOLOR=16777216")
+            << QList<E>{{Kind::Warning, "FORM_BACKCOLOR", "FORM_BACKCOLOR"}};
+        QTest::newRow("low contrast")
+            << edited(Skin, "LIST_FORECOLOR=16777215", "LIST_FORECOLOR=3355443")
+            << QList<E>{{Kind::Warning, "LIST_FORECOLOR", "1.66:1"}};
+        QTest::newRow("font standing in")
+            << edited(Skin, "EXPL_FONTNM=Sans", "EXPL_FONTNM=Missing")
+            << QList<E>{{Kind::Note, "EXPL_FONTNM", "\"Sans\" stands in"}};
+        QTest::newRow("skin key missing") << edited(Skin, "COPYRIGHT=Test\n", "")
+                                          << QList<E>{{Kind::Warning, "[ABOUT]", "COPYRIGHT"}};
+        QTest::newRow("kind not told by the sections")
+            << QByteArray("[GENERAL]\nNAME=x\n") << QList<E>{{Kind::Error, "", "--as"}};
+    }
+
+    void findings()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QList<Expected>, expected);
+        CheckOptions options;
+        options.fontStandIn = fakeStandIn;
+        const FileCheck check = checkFile(ProfileSnapshot::fromBytes(file), options);
+        QStringList shown;
+        for (const Finding &f : check.findings)
+            shown.append(QString::number(f.line) + u": "_qs + f.message);
+        QVERIFY2(check.findings.size() == std::size_t(expected.size()),
+                 qPrintable(shown.join(u'\n')));
+        for (qsizetype i = 0; i < expected.size(); ++i) {
+            const Finding &found = check.findings[std::size_t(i)];
+            const Expected &e = expected[i];
+            QCOMPARE(found.kind, e.kind);
+            QCOMPARE(found.line, e.lineStart.isEmpty() ? 0 : lineStarting(file, e.lineStart));
+            QVERIFY2(found.message.contains(e.names), qPrintable(found.message));
+        }
+    }
+
+    void exitStatus_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // "@name" stands for a file of the test
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("outputLine");
+        QTest::newRow("clean files") << QStringList{u"@language"_qs, u"@skin"_qs} << 0
+                                     << u"@skin: skin: 0 errors, 0 warnings, 0 notes"_qs;
+        QTest::newRow("warnings only") << QStringList{u"@warning"_qs} << 0
+                                       << u"@warning: language file: 0 errors, 1 warning"_qs;
+        QTest::newRow("an error in one file")
+            << QStringList{u"@skin"_qs, u"@error"_qs} << 1
+            << u"@error:23: error: [MATRIX] S1: Type mismatch (\"x\")"_qs;
+        QTest::newRow("skin read as language")
+            << QStringList{u"--as"_qs, u"language"_qs, u"@skin"_qs} << 0 << u"@skin: language"_qs;
+        QTest::newRow("missing file")
+            << QStringList{u"@absent"_qs} << 1 << u"@absent: error: no such file"_qs;
+        QTest::newRow("directory") << QStringList{u"@."_qs} << 1 << u"@.: error: "_qs;
+        QTest::newRow("file beyond the size the program reads")
+            << QStringList{u"@huge"_qs} << 1 << u"@huge: error: is larger than 64 MiB"_qs;
+        QTest::newRow("no file") << QStringList{} << 2 << QString();
+        QTest::newRow("unknown kind")
+            << QStringList{u"--as"_qs, u"menu"_qs, u"@skin"_qs} << 2 << QString();
+        QTest::newRow("unknown option")
+            << QStringList{u"--strict"_qs, u"@skin"_qs} << 2 << QString();
+    }
+
+    void exitStatus()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, outputLine);
+        const auto inDir = [&](const QString &text) {
+            return text.startsWith(u'@') ? m_dir.filePath(text.sliced(1)) : text;
+        };
+        for (QString &argument : arguments)
+            argument = inDir(argument);
+        QString output;
+        QString errors;
+        QTextStream out(&output);
+        QTextStream err(&errors);
+        arguments.prepend(u"--check"_qs);
+        arguments.prepend(u"zorvane"_qs);
+        QCOMPARE(runCheckCommand(arguments, out, err, fakeStandIn), status);
+        QCOMPARE(errors.isEmpty(), status != 2);
+        QVERIFY2(output.contains(inDir(outputLine)), qPrintable(output));
+    }
+
+    // Three engines, two questions: Beta leads alone after Yes-No and
+    // No-No; Alpha and Gamma share their row and the top after Yes-Yes and
+    // No-Yes, where file order puts Alpha first.
+    void fairnessReport()
+    {
+        const QString path = writeTestFile(m_dir, u"fair"_qs, Language);
+        QString output;
+        QString errors;
+        QTextStream out(&output);
+        QTextStream err(&errors);
+        QCOMPARE(runCheckCommand({u"zorvane"_qs, u"--check"_qs, u"--fairness"_qs, path}, out, err,
+                                 fakeStandIn),
+                 0);
+        const QStringList expected = {
+            u"Fairness over all 4 sets of answers to 2 questions:"_qs,
+            u"       0 (  0.0%)        2 ( 50.0%)   Alpha"_qs,
+            u"       2 ( 50.0%)        0 (  0.0%)   Beta"_qs,
+            u"       0 (  0.0%)        0 (  0.0%)   Gamma"_qs,
+            u"Shared top, file order decides: 2 (50.0%) of the sets; 2 of them between "
+            "identical rows only."_qs,
+            u"Never lead alone: Alpha, Gamma."_qs,
+            u"Identical rows (the questions cannot tell them apart): Alpha, Gamma."_qs,
+        };
+        for (const QString &line : expected)
+            QVERIFY2(output.contains(line), qPrintable(output));
+    }
+
+    void fontconfigKnowsMetricCompatibleFonts_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<bool>("standsIn");
+        QTest::newRow("installed") << u"Liberation Sans"_qs << false;
+        QTest::newRow("metric-compatible stand-in") << u"Arial"_qs << false;
+        QTest::newRow("unknown") << u"No Such Font Zorvane"_qs << true;
+    }
+
+    void fontconfigKnowsMetricCompatibleFonts()
+    {
+        QFETCH(QString, family);
+        QFETCH(bool, standsIn);
+        QCOMPARE(!fontconfigStandIn()(family).isEmpty(), standsIn);
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+QTEST_GUILESS_MAIN(CheckTest)
+#include "test_check.moc"
