@@ -49,7 +49,7 @@ private Q_SLOTS:
                     {"-http://x.org", false, true},
                     {"httpx://x", false, true},
                     {"http://", false, false},
-                    {"http://x.org/a b", false, false},
+                    {"http://x.org/a b|c^d{e}?q=100%zz", true, false},
                     {"www.example.org", false, true}};
         for (const auto &row : rows)
             QTest::newRow(row.text) << QString::fromUtf8(row.text) << row.web << row.prefixed;
