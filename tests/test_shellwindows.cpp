@@ -71,15 +71,14 @@ private Q_SLOTS:
         QStringList seen;
         p.modal = [&seen](QDialog &window) {
             QCOMPARE(window.windowTitle(), QStringLiteral("Earn money while surfing..."));
-            QCOMPARE(window.size(), QSize(537, 315));
             auto *box = window.findChild<QPlainTextEdit *>(QStringLiteral("txtExp"));
-            QCOMPARE(box->geometry(), QRect(4, 4, 529, 273));
             QCOMPARE(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
             QCOMPARE(box->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
             execWith(window, [&] {
                 const bool active = QTest::qWaitFor([&window] { return window.isActiveWindow(); });
-                seen << (active ? QApplication::focusWidget()->objectName()
-                                : u"inactive"_qs); // first in tab order
+                QWidget *focus = active ? QApplication::focusWidget() : &window;
+                seen << focus->objectName();  // first in tab order
+                QTest::keyClick(focus, Qt::Key_Return);  // presses the focused button
                 QTest::keyClicks(box, QStringLiteral("typed\b"));
                 seen << box->toPlainText();
                 window.close();
@@ -88,6 +87,7 @@ private Q_SLOTS:
         p.start();
         p.trigger("fmnuTruth1");
         QCOMPARE(seen, QStringList({"Command1", "Why paid surfing does not pay."}));
+        QCOMPARE(p.launcher.urls.size(), 1);
     }
 
     void aboutWindow()
