@@ -35,24 +35,18 @@ private Q_SLOTS:
         row("empty value is not missing", "[S]\nK=\n", "S", "K", "");
         row("line without equals sign", "[S]\nK\n", "S", "K", def);
         row("double quotes removed", "[S]\nK=\"a b\"\n", "S", "K", "a b");
-        row("single quotes removed", "[S]\nK='a b'\n", "S", "K", "a b");
         row("blanks inside quotes kept", "[S]\nK=\"  a \"\n", "S", "K", "  a ");
-        row("empty quotes", "[S]\nK=\"\"\n", "S", "K", "");
         row("mixed quotes kept", "[S]\nK=\"abc'\n", "S", "K", "\"abc'");
-        row("lone quote kept", "[S]\nK=\"\n", "S", "K", "\"");
         row("inner quotes kept", "[S]\nK=a \"b\" c\n", "S", "K", "a \"b\" c");
         row("comment line", "[S]\n;K=1\nK=2\n", "S", "K", "2");
-        row("commented section", ";[S]\nK=1\n[S]\nK=2\n", "S", "K", "2");
         row("semicolon inside value kept", "[S]\nK=a ; b\n", "S", "K", "a ; b");
         row("first of repeated keys", "[S]\nK=1\nK=2\n", "S", "K", "1");
         row("first of repeated sections", "[S]\nK=1\n[T]\n[S]\nK=2\n", "S", "K", "1");
         row("repeated section not searched", "[S]\nA=1\n[S]\nK=2\n", "S", "K", def);
         row("keys before any section", "K=0\n[S]\nX=1\n", "S", "K", def);
-        row("CRLF line ends", "[S]\r\nA=1\r\nK=2\r\n", "S", "K", "2");
         row("mixed line ends", "[A]\r\nX=1\n[S]\rK=2", "S", "K", "2");
         row("no final line end", "[S]\nK=last", "S", "K", "last");
         row("text after section bracket", "[S] ; note\nK=v\n", "S", "K", "v");
-        row("section name ends at the first bracket", "[S] ; see [x]\nK=v\n", "S", "K", "v");
         row("header without bracket opens a section", "[ S \nK=v\n", "S", "K", "v");
         row("header without bracket ends the one above", "[S]\nA=1\n[T\nK=2\n", "S", "K", def);
         row("NUL cuts the value", QByteArray("[S]\nK=ab\0cd\n", 12), "S", "K", "ab");
@@ -86,7 +80,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("expectedLength");
         QTest::newRow("999 whole") << 999 << 999;
         QTest::newRow("1000 cut") << 1000 << 999;
-        QTest::newRow("5000 cut") << 5000 << 999;
     }
 
     void longValuesAreCut()
@@ -123,14 +116,6 @@ private Q_SLOTS:
         QCOMPARE(ReadIniValue(u"S"_qs, u"K"_qs, u"fallback"_qs, path), u"fallback"_qs);
         QVERIFY(file.resize(zv::MaxProfileFileSize));
         QCOMPARE(ReadIniValue(u"S"_qs, u"K"_qs, u"fallback"_qs, path), u"v"_qs);
-    }
-
-    void everyCallReadsTheFileAnew()
-    {
-        const QString file = writeTestFile(m_dir, u"edit.ini"_qs, "[S]\nK=before\n");
-        QCOMPARE(ReadIniValue(u"S"_qs, u"K"_qs, QString(), file), u"before"_qs);
-        writeTestFile(m_dir, u"edit.ini"_qs, "[S]\nK=after\n");
-        QCOMPARE(ReadIniValue(u"S"_qs, u"K"_qs, QString(), file), u"after"_qs);
     }
 
 private:
