@@ -71,8 +71,6 @@ private Q_SLOTS:
         QTest::newRow("comma at the end") << QByteArray("S0=2,1,") << V{1, 0.5} << QStringList();
         QTest::newRow("empty piece keeps its place")
             << QByteArray("S0=2,,1") << V{1, 0, 0.5} << QStringList{mismatch};
-        QTest::newRow("words") << QByteArray("S0=yes,no") << V{}
-                               << QStringList{mismatch, mismatch};
         QTest::newRow("next engine's row overwrites the spill")
             << QByteArray("S0=0,0,0,0,0,0,0,0,0,2,2\nS1=-2")
             << V{0, 0, 0, 0, 0, 0, 0, 0, 0, -1, 1} << QStringList();

@@ -4,6 +4,7 @@
 
 #include "testprogram.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -146,7 +147,7 @@ private Q_SLOTS:
             if (*s.font)
                 QCOMPARE(u"%1|%2|%3|%4"_qs.arg(f.family()).arg(f.pointSize()).arg(f.bold())
                              .arg(f.italic()),
-                         QLatin1String(s.font) + (italic ? u"|1" : u"|0"));
+                         QString::fromLatin1(s.font) + (italic ? u"|1"_qs : u"|0"_qs));
             if (!s.bare.isNull())
                 QVERIFY2(c->grab().toImage().pixelColor(s.bare) == s.back, s.name);
         };
