@@ -44,7 +44,7 @@ private Q_SLOTS:
         const struct { const char *text; bool web, prefixed;
         } rows[] = {{"HtTp://www.example.org", true, false},
                     {"https://example.org/s?q=a+b#top", true, false},
-                    {"file:///etc/passwd", false, true},
+                    {"file://localhost/etc/passwd", false, true},
                     {"-http://x.org", false, true},
                     {"httpx://x", false, true},
                     {"http://", false, false},
