@@ -3,6 +3,7 @@
 #include "shell/aboutwindow.h"
 #include "testprogram.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -146,6 +147,13 @@ private Q_SLOTS:
                  (QStringList{u" 100% Gamma"_qs, u" 50% Beta"_qs, u" 0% Alpha"_qs}));
 
         QTest::mouseClick(control<QRadioButton>("optNo"), Qt::LeftButton);
+        // Tab stops at the chosen answer only: back from Next lands on No.
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        control<QPushButton>("cmdNext")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), control<QRadioButton>("optNo"));
         clickNext();  // No to the second: finished
         QCOMPARE(listTexts(list),
                  (QStringList{u" 100% Gamma"_qs, u" 25% Beta"_qs, u" 25% Alpha"_qs}));
