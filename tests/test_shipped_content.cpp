@@ -50,8 +50,8 @@ private Q_SLOTS:
         const zv::LanguageTables tables = loadWithoutFailures(file);
         QCOMPARE(tables.engines(), 14);
         // The loader fills in defaults, so presence is checked in the file itself.
-        QStringList keys = u"GENERAL/LANGUAGE URL/URL1 URL/URL2 EXPLANATION/TEXT STARTEND/FINISHED "
-                           u"TOOLTIP/SELIST TOOLTIP/TIPSTART TOOLTIP/TIPNEXT TOOLTIP/TIPLAUNCH "
+        QStringList keys = u"GENERAL/LANGUAGE URL/URL1 URL/URL2 EXPLANATION/TEXT STARTEND/FINISHED"
+                           u" TOOLTIP/SELIST TOOLTIP/TIPSTART TOOLTIP/TIPNEXT TOOLTIP/TIPLAUNCH "
                            u"ABOUT/LANGUAGE ENGINEINFO/FITS ENGINEINFO/AGAINST ENGINEINFO/TIED"_qs
                                .split(u' ');
         for (const zv::AccessibleNameKey &k : zv::AccessibleNameKeys)
