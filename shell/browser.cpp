@@ -22,9 +22,10 @@ QString engineAddress(const QString &engineLink)
 
 std::optional<QUrl> webAddress(const QString &address)
 {
-    // Strict parsing also refuses a text starting with "-", which a scheme
-    // cannot, so nothing can pass as an option of whatever opens the address.
-    const QUrl url(address, QUrl::StrictMode);
+    // Parsed tolerantly, as browsers do: a stray "%", "|" or brace is encoded,
+    // not refused. A scheme starts with a letter, so a text starting with "-"
+    // has none and can never pass as an option of whatever opens the address.
+    const QUrl url(address, QUrl::TolerantMode);
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || (scheme != u"http" && scheme != u"https") || url.host().isEmpty())
         return std::nullopt;

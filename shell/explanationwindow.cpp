@@ -20,7 +20,6 @@ frmExplanation::frmExplanation(const SkinSettings &skin, const ExplanationTexts 
     m_command1 = new QPushButton(QStringLiteral("Click Here"), this);
     m_command1->setObjectName(QStringLiteral("Command1"));
     m_command1->setGeometry(twipsRect(2820, 4200, 1755, 375));
-    m_command1->setAutoDefault(false);
     m_command1->setAccessibleDescription(texts.buttonDescription);
 
     m_txtExp = new QPlainTextEdit(this);

@@ -4,9 +4,11 @@
 
 #include "testprogram.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTextDocumentFragment>
 
 namespace {
@@ -15,19 +17,23 @@ const QByteArray Language =
     "[TOOLTIP]\nSELIST=List tip\nTIPSTART=Go\nTIPNEXT=Onwards\nTIPLAUNCH=Fly\n"
     "[STARTEND]\nWELCOME=Hello there\nFINISHED=All done\n";
 
-// Every colour differs from the others and from the defaults.
-const QByteArray Skin = "[COLOR]\n"
-                        "FORM_FORECOLOR=65280\nFORM_BACKCOLOR=&H800000\n"
-                        "QUESTION_FORECOLOR=255\nQUESTION_BACKCOLOR=&H102030\n"
-                        "LIST_FORECOLOR=16776960\nLIST_BACKCOLOR=&H404040\n"
-                        "ANSWER_FORECOLOR=&HFF00FF\nANSWER_BACKCOLOR=8421504\n"
-                        "TEXT_FORECOLOR=32768\nTEXT_BACKCOLOR=192\n"
-                        "FRAME1_FORECOLOR=16744448\nFRAME1_BACKCOLOR=4210816\n"
-                        "[FONT]\n"
-                        "QUESTION_FONTNM=Liberation Serif\nQUESTION_FONTSZ=13.5\n"
-                        "QUESTION_FONTBOLD=true\n"
-                        "TEXT_FONTNM=Liberation Mono\nTEXT_FONTSZ=9\nTEXT_FONTBOLD=1\n"
-                        "TEXT_FONTITALIC=TRUE\nENGINES_FONTITALIC=-1\n";
+// Every key away from its default; every colour differs from the others.
+const QByteArray EveryKey = "[GENERAL]\nNAME=Every key\n[COLOR]\n"
+                            "FORM_FORECOLOR=65280\nFORM_BACKCOLOR=&H800000\n"
+                            "QUESTION_FORECOLOR=255\nQUESTION_BACKCOLOR=&H102030\n"
+                            "LIST_FORECOLOR=16776960\nLIST_BACKCOLOR=&H404040\n"
+                            "ANSWER_FORECOLOR=&HFF00FF\nANSWER_BACKCOLOR=8421504\n"
+                            "TEXT_FORECOLOR=32768\nTEXT_BACKCOLOR=192\n"
+                            "EXPL_FORECOLOR=&HFFFF\nEXPL_BACKCOLOR=&H400040\n"
+                            "FRAME1_FORECOLOR=16744448\nFRAME1_BACKCOLOR=4210816\n"
+                            "[FONT]\n"
+                            "QUESTION_FONTNM=Liberation Serif\nQUESTION_FONTSZ=13.5\n"
+                            "QUESTION_FONTBOLD=true\nQUESTION_FONTITALIC=1\n"
+                            "TEXT_FONTNM=Liberation Mono\nTEXT_FONTSZ=9\nTEXT_FONTBOLD=1\n"
+                            "TEXT_FONTITALIC=1\nEXPL_FONTNM=DejaVu Serif\nEXPL_FONTSZ=11\n"
+                            "EXPL_FONTBOLD=TRUE\nEXPL_FONTITALIC=1\n"
+                            "ENGINES_FONTNM=Liberation Sans\nENGINES_FONTSZ=10\n"
+                            "ENGINES_FONTBOLD=-1\nENGINES_FONTITALIC=1\n";
 
 // One-colour pictures, so a test can tell which file a control shows.
 void writePicture(Program &p, const char *name, QColor color, QSize size = {32, 32})
@@ -55,9 +61,15 @@ private Q_SLOTS:
     {
         for (const auto &[name, color] :
              {std::pair{"zvstart.ico", Qt::red}, std::pair{"zvnext.ico", Qt::green},
-              std::pair{"zvlaunch.ico", Qt::blue}, std::pair{"zv.ico", Qt::yellow}})
+              std::pair{"zvlaunch.ico", Qt::blue}, std::pair{"zv.ico", Qt::yellow},
+              std::pair{"quest1.ico", Qt::cyan}, std::pair{"quest2.ico", Qt::gray}})
             writePicture(*m_p, name, color);
         zv::frmZVS &w = m_p->start();
+        // Question index n shows the picture numbered n + 1.
+        auto *questionPicture = m_p->find<QLabel>(u"imgQuestion"_qs);
+        QCOMPARE(colorOf(questionPicture->pixmap()), QColor(Qt::cyan));
+        w.Question(1);
+        QCOMPARE(colorOf(questionPicture->pixmap()), QColor(Qt::gray));
         auto *next = m_p->find<QPushButton>(u"cmdNext"_qs);
         const QStringList controls = {u"Frame1"_qs,      u"lstEngines"_qs,   u"imgHelp"_qs,
                                       u"cmdNext"_qs,     u"lblStartText"_qs, u"lblQuestion"_qs,
@@ -109,44 +121,68 @@ private Q_SLOTS:
         QCOMPARE(m_p->messages, QStringList());
     }
 
+    void skinnedControls_data()
+    {
+        QTest::addColumn<QByteArray>("skin");
+        QTest::addColumn<bool>("italic");
+        QTest::newRow("every key") << EveryKey << true;
+        QTest::newRow("italic off") << QByteArray(EveryKey).replace("ITALIC=1", "ITALIC=0")
+                                    << false;
+    }
+
     void skinnedControls()
     {
-        m_p->write(u"skin.cfg"_qs, Skin);
-        zv::frmZVS &w = m_p->start();
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        // font: family|points|bold|italic, if any; bare: a point no child or text covers.
-        const char *serif = "Liberation Serif|14|1|0";
-        const struct
-        {
-            const char *name;
-            QColor fore, back;
-            const char *font;
-            QPoint bare;
-        } skinned[] = {
-            {"form", QColor(0, 255, 0), QColor(0, 0, 128), "", {424, 200}},
-            {"lstEngines", QColor(0, 255, 255), QColor(64, 64, 64), "Arial|12|0|1", {129, 376}},
-            {"lblStartText", QColor(0, 128, 0), QColor(192, 0, 0), "Liberation Mono|9|1|1",
-             {342, 154}},
+        QFETCH(QByteArray, skin);
+        QFETCH(bool, italic);
+        m_p->write(u"skin.cfg"_qs, skin);
+        // font: family|points|bold, if any; bare: a point no child or text covers, if any.
+        struct Skinned { const char *name; QColor fore, back; const char *font; QPoint bare; };
+        int checked = 0;
+        const auto check = [italic, &checked](QWidget *c, const Skinned &s) {
+            ++checked;
+            const bool field = qobject_cast<QAbstractScrollArea *>(c);  // draws on Base with Text
+            QCOMPARE(c->palette().color(field ? QPalette::Text : QPalette::WindowText), s.fore);
+            QCOMPARE(c->palette().color(field ? QPalette::Base : QPalette::Window), s.back);
+            const QFont f = c->font();
+            if (*s.font)
+                QCOMPARE(u"%1|%2|%3|%4"_qs.arg(f.family()).arg(f.pointSize()).arg(f.bold())
+                             .arg(f.italic()),
+                         QString::fromLatin1(s.font) + (italic ? u"|1"_qs : u"|0"_qs));
+            if (!s.bare.isNull())
+                QVERIFY2(c->grab().toImage().pixelColor(s.bare) == s.back, s.name);
+        };
+        const QColor formFore(0, 255, 0), formBack(0, 0, 128);
+        const QColor textFore(0, 128, 0), textBack(192, 0, 0);
+        const char *serif = "Liberation Serif|14|1";
+        const Skinned skinned[] = {
+            {"form", formFore, formBack, "", {424, 200}},
+            {"lstEngines", QColor(0, 255, 255), QColor(64, 64, 64), "Liberation Sans|10|1",
+             {129, 376}},
+            {"lblStartText", textFore, textBack, "Liberation Mono|9|1", {342, 154}},
             {"lblQuestion", QColor(255, 0, 0), QColor(48, 32, 16), serif, {346, 74}},
             {"optYEs", QColor(255, 0, 255), QColor(128, 128, 128), serif, {294, 62}},
             {"optNo", QColor(255, 0, 255), QColor(128, 128, 128), serif, {290, 62}},
             {"Frame1", QColor(0, 128, 255), QColor(128, 64, 64), "", {380, 8}},
         };
-        for (const auto &s : skinned) {
-            QWidget *c = m_p->find(QLatin1String(s.name));
-            const bool field = c == m_p->find(u"lstEngines"_qs);  // a list draws on Base with Text
-            QCOMPARE(c->palette().color(field ? QPalette::Text : QPalette::WindowText), s.fore);
-            QCOMPARE(c->palette().color(field ? QPalette::Base : QPalette::Window), s.back);
-            const QFont f = c->font();
-            if (*s.font)
-                QCOMPARE(u"%1|%2|%3|%4"_qs.arg(f.family())
-                             .arg(f.pointSize())
-                             .arg(f.bold())
-                             .arg(f.italic()),
-                         s.font);
-            QVERIFY2(c->grab().toImage().pixelColor(s.bare) == s.back, s.name);
-        }
+        zv::frmZVS &w = m_p->start();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(w.windowTitle().endsWith(u" Every key"_qs));
+        for (const Skinned &s : skinned)
+            check(m_p->find(QLatin1String(s.name)), s);
+        // The two other windows take the form's colours, the About labels the
+        // text colours, the explanation box its own colours and font.
+        m_p->modal = [&](QDialog &window) {
+            check(&window, {"window", formFore, formBack, "", {}});
+            for (QLabel *label : window.findChildren<QLabel *>(QRegularExpression(u"^lbl"_qs)))
+                check(label, {"label", textFore, textBack, "", {}});
+            if (QWidget *box = window.findChild<QWidget *>(u"txtExp"_qs))
+                check(box, {"txtExp", QColor(255, 255, 0), QColor(64, 0, 64),
+                            "DejaVu Serif|11|1", {}});
+        };
+        m_p->trigger("fmnuTruth1");
+        m_p->trigger("fmnuAbout");
+        QCOMPARE(checked, 7 + 2 + 1 + 6);
     }
 
 private:

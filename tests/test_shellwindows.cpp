@@ -53,9 +53,7 @@ private Q_SLOTS:
         QCOMPARE(p.launcher.urls.last(), QUrl(u"https://help.example/zorvane"_qs));
         QCOMPARE(p.messages, QStringList());
 
-        // Without a MENU section the built-in captions; with one, each entry its own.
-        QCOMPARE(p.find<QAction>(u"fmnuTruth1"_qs)->text(),
-                 u"The truth about payed surfing programs"_qs);
+        // With a MENU section each entry its own caption.
         const QStringList entries =
             u"File New Exit Truth Truth1 Money Money1 Help Contents Online About"_qs.split(u' ');
         QByteArray menu = "[MENU]\n";
@@ -74,15 +72,14 @@ private Q_SLOTS:
         QStringList seen;
         p.modal = [&seen](QDialog &window) {
             QCOMPARE(window.windowTitle(), QStringLiteral("Earn money while surfing..."));
-            QCOMPARE(window.size(), QSize(537, 315));
             auto *box = window.findChild<QPlainTextEdit *>(QStringLiteral("txtExp"));
-            QCOMPARE(box->geometry(), QRect(4, 4, 529, 273));
             QCOMPARE(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
             QCOMPARE(box->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
             execWith(window, [&] {
                 const bool active = QTest::qWaitFor([&window] { return window.isActiveWindow(); });
-                seen << (active ? QApplication::focusWidget()->objectName()
-                                : u"inactive"_qs); // first in tab order
+                QWidget *focus = active ? QApplication::focusWidget() : &window;
+                seen << focus->objectName();  // first in tab order
+                QTest::keyClick(focus, Qt::Key_Return);  // presses the focused button
                 QTest::keyClicks(box, QStringLiteral("typed\b"));
                 seen << box->toPlainText();
                 window.close();
@@ -91,6 +88,7 @@ private Q_SLOTS:
         p.start();
         p.trigger("fmnuTruth1");
         QCOMPARE(seen, QStringList({"Command1", "Why paid surfing does not pay."}));
+        QCOMPARE(p.launcher.urls.size(), 1);
     }
 
     void aboutWindow()

@@ -63,9 +63,6 @@ private Q_SLOTS:
         row("255", "255", QColor(255, 0, 0));
         row("16711680", "16711680", QColor(0, 0, 255));
         row("&HFF00", "65280", QColor(0, 255, 0));  // hex digits unsigned: not -256
-        row("16777215", "16777215", QColor(Qt::white));
-        row("2.5", "2", QColor(2, 0, 0));
-        row("3.5", "4", QColor(4, 0, 0));
         row("white", "0", QColor(Qt::black));
         row("", "0", QColor(Qt::black));
         row("-1", "-1", QColor());
