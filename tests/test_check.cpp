@@ -10,96 +10,18 @@ using Kind = Finding::Kind;
 
 namespace {
 
-const QByteArray Language = R"([GENERAL]
-LANGUAGE=English
-[SEARCHENGINES]
-COUNT=3
-[ENGINES]
-ENGINE0=Alpha
-ENGINE1=Beta
-ENGINE2=Gamma
-[LINKS]
-LINK0=alpha.example
-LINK1=beta.example
-LINK2=gamma.example
-[QUESTIONS]
-COUNT=2
-Q0=First?
-Y0=yes
-N0=no
-Q1=Second?
-Y1=yes
-N1=no
-[MATRIX]
-S0=2,2
-S1=2,-2
-S2=2,2
-[URL]
-URL1=https://one.example/
-URL2=https://two.example/
-[EXPLANATION]
-TEXT=Why
-[MENU]
-FILE=&File
-NEW=&New
-EXIT=E&xit
-TRUTH=&Truth
-TRUTH1=T&ruth
-MONEY=&Money
-MONEY1=M&oney
-HELP=&Help
-CONTENTS=&Contents
-ONLINE=&Online
-ABOUT=&About
-[STARTEND]
-WELCOME=Hello
-FINISHED=Done
-[TOOLTIP]
-SELIST=List
-TIPSTART=Start
-TIPNEXT=Next
-TIPLAUNCH=Launch
-[ABOUT]
-LANGUAGE=English
-)";
+// A complete, clean language file and skin; each row edits one of them.
+QByteArray fixture(const char *name)
+{
+    QFile file(QStringLiteral(ZV_TEST_DATA "/") + QLatin1String(name));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("no fixture %s", name);
+    return file.readAll();
+}
 
-const QByteArray Skin = R"([GENERAL]
-NAME=Test
-[COLOR]
-FORM_FORECOLOR=16777215
-FORM_BACKCOLOR=0
-QUESTION_FORECOLOR=16777215
-QUESTION_BACKCOLOR=0
-LIST_FORECOLOR=16777215
-LIST_BACKCOLOR=0
-ANSWER_FORECOLOR=16777215
-ANSWER_BACKCOLOR=0
-TEXT_FORECOLOR=16777215
-TEXT_BACKCOLOR=0
-EXPL_FORECOLOR=16777215
-EXPL_BACKCOLOR=0
-FRAME1_FORECOLOR=16777215
-FRAME1_BACKCOLOR=0
-[FONT]
-QUESTION_FONTNM=Sans
-QUESTION_FONTSZ=12
-QUESTION_FONTBOLD=FALSE
-QUESTION_FONTITALIC=FALSE
-TEXT_FONTNM=Sans
-TEXT_FONTSZ=12
-TEXT_FONTBOLD=FALSE
-TEXT_FONTITALIC=FALSE
-EXPL_FONTNM=Sans
-EXPL_FONTSZ=12
-EXPL_FONTBOLD=FALSE
-EXPL_FONTITALIC=FALSE
-ENGINES_FONTNM=Sans
-ENGINES_FONTSZ=12
-ENGINES_FONTBOLD=FALSE
-ENGINES_FONTITALIC=FALSE
-[ABOUT]
-COPYRIGHT=Test
-)";
+const QByteArray Language = fixture("check-language.cfg");
+
+const QByteArray Skin = fixture("check-skin.cfg");
 
 // Only "Sans" is installed.
 QString fakeStandIn(const QString &family)

@@ -172,7 +172,8 @@ private Q_SLOTS:
         QTest::newRow("help lists every option")
             << u"--help"_qs << R::Help << none
             << u"^Usage: zorvane \\[options\\]\n(.|\n)*-h, --help(.|\n)*-v, --version(.|\n)*"
-               "--language <FILE\\|CODE>(.|\n)*--skin <FILE\\|NAME>"_qs
+               "--language <FILE\\|CODE>(.|\n)*--skin <FILE\\|NAME>(.|\n)*--check(.|\n)*"
+               "--fairness"_qs
             << 0;
         QTest::newRow("version") << u"-v"_qs << R::Version << none
                                  << u"^zorvane \\d+\\.\\d+\\.\\d+\n$"_qs << 0;
@@ -180,6 +181,8 @@ private Q_SLOTS:
                                         << u"^zorvane: Unknown option 'colour'.\n"_qs << 2;
         QTest::newRow("missing value")
             << u"--skin"_qs << R::UsageError << none << u"Missing value after '--skin'"_qs << 2;
+        QTest::newRow("checker options without --check")
+            << u"--fairness"_qs << R::UsageError << none << u"go with --check"_qs << 2;
         QTest::newRow("stray argument")
             << u"zv.cfg"_qs << R::UsageError << none << u"Unexpected argument 'zv.cfg'"_qs << 2;
     }
