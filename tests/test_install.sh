@@ -163,7 +163,8 @@ light=$(ini_value "$program/skins/light/skin.cfg" GENERAL NAME)
 [ -n "$language" ] && [ -n "$light" ] || fail "the German language file or light skin has no name"
 
 exec 3>"$scratch/display"
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 >"$scratch/xvfb.log" 2>&1 &
+# -noreset: the server must not reset between the program runs, when its last client goes.
+Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1024x768x24 >"$scratch/xvfb.log" 2>&1 &
 children+=($!)
 exec 3>&-
 for _ in $(seq 50); do
