@@ -60,7 +60,8 @@ private Q_SLOTS:
         FakeLauncher launcher;
         launcher.succeeds = false;
         QStringList shown;
-        Browser(launcher, [&shown](const QString &message) { shown << message; }).OpenInBrowser(text);
+        Browser(launcher, [&shown](const QString &shownText) { shown << shownText; })
+            .OpenInBrowser(text);
         QCOMPARE(launcher.urls, isWebAddress ? QList<QUrl>{QUrl(text)} : QList<QUrl>());
         QVERIFY2(shown.size() == 1 && shown[0].contains(text), qPrintable(shown.join(u'|')));
     }
