@@ -13,10 +13,7 @@ using namespace zv;
 namespace {
 
 // Yes to the one question orders the engines 2, 1, 0.
-const QByteArray Language =
-    "[SEARCHENGINES]\nCOUNT=3\n[ENGINES]\nENGINE0=A\nENGINE1=B\nENGINE2=C\n[LINKS]\n"
-    "LINK0=a.example\nLINK1=HTTPS://b.example/x\nLINK2=c.example\n[QUESTIONS]\nCOUNT=1\n"
-    "[MATRIX]\nS0=-2\nS1=0\nS2=2\n[URL]\nURL1=https://u.example/\nURL2=http://v.example/p\n";
+const QByteArray Language = testData("browser.cfg");
 const QString Url1 = u"https://u.example/"_qs, Url2 = u"http://v.example/p"_qs;
 
 // The addresses the next `count` draws pick; the copy leaves the caller's source as it was.
@@ -39,8 +36,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("isWebAddress");
-        QTest::addColumn<bool>(
-            "prefixedAsLink"); // an engine link without http(s):// gets it in front
+        QTest::addColumn<bool>("prefixedAsLink"); // a link without http(s):// gets it in front
         const struct { const char *text; bool web, prefixed;
         } rows[] = {{"HtTp://www.example.org", true, false},
                     {"https://example.org/s?q=a+b#top", true, false},
@@ -64,9 +60,8 @@ private Q_SLOTS:
         FakeLauncher launcher;
         launcher.succeeds = false;
         QStringList shown;
-        Browser(launcher, [&shown](const QString &message) {
-            shown << message;
-        }).OpenInBrowser(text);
+        Browser(launcher, [&shown](const QString &shownText) { shown << shownText; })
+            .OpenInBrowser(text);
         QCOMPARE(launcher.urls, isWebAddress ? QList<QUrl>{QUrl(text)} : QList<QUrl>());
         QVERIFY2(shown.size() == 1 && shown[0].contains(text), qPrintable(shown.join(u'|')));
     }

@@ -10,14 +10,6 @@
 
 namespace {
 
-QByteArray shippedSkin(const QString &name)
-{
-    QFile file(QStringLiteral(ZV_SOURCE_DIR "/shipped/skins/%1/skin.cfg").arg(name));
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("no shipped skin %s", qPrintable(name));
-    return file.readAll();
-}
-
 // Length of the run of mark pixels that starts at `from` and goes `step` on.
 int runFrom(const QImage &mark, QPoint from, QPoint step)
 {
@@ -58,7 +50,8 @@ private Q_SLOTS:
         QFETCH(QString, control);
         QFETCH(int, layout);
         Program p;
-        p.write(u"skin.cfg"_qs, shippedSkin(skin));
+        const QString shipped = QStringLiteral(ZV_SOURCE_DIR "/shipped/skins/%1/skin.cfg");
+        p.write(u"skin.cfg"_qs, readTestFile(shipped.arg(skin)));
         zv::frmZVS &w = p.start();
         w.SetLayout(std::int16_t(layout));
         w.show();

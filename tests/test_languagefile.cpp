@@ -20,42 +20,6 @@ private Q_SLOTS:
         QCOMPARE(t.engines(), 0);
     }
 
-    void tableBounds_data()
-    {
-        QTest::addColumn<int>("engineCount");
-        QTest::addColumn<int>("questionCount");
-        QTest::addColumn<int>("expectedFailures");
-        QTest::addColumn<int>("engines");
-        QTest::addColumn<int>("questions");
-        // Empty matrix rows: only the name, link and question tables can overflow.
-        QTest::newRow("41 engines fit") << 41 << 1 << 0 << 41 << 1;
-        QTest::newRow("42 engines: name and link of the last") << 42 << 1 << 2 << 41 << 1;
-        QTest::newRow("16 questions fit") << 1 << 16 << 0 << 1 << 16;
-        QTest::newRow("17 questions: weight, text, yes, no") << 1 << 17 << 4 << 1 << 16;
-    }
-
-    void tableBounds()
-    {
-        QFETCH(int, engineCount);
-        QFETCH(int, questionCount);
-        QFETCH(int, expectedFailures);
-        QFETCH(int, engines);
-        QFETCH(int, questions);
-        const LanguageTables t =
-            load(QStringLiteral("[SEARCHENGINES]\nCOUNT=%1\n[QUESTIONS]\nCOUNT=%2\n")
-                     .arg(engineCount)
-                     .arg(questionCount)
-                     .toUtf8())
-                .tables;
-        QCOMPARE(m_failures.failures.size(), expectedFailures);
-        for (const QString &f : m_failures.failures)
-            QCOMPARE(f, u"Subscript out of range"_qs);
-        QCOMPARE(t.engines(), engines);
-        QCOMPARE(t.questions(), questions);
-        QCOMPARE(t.EngineName[std::size_t(engines - 1)], u"???"_qs);
-        QCOMPARE(t.QuestionText[std::size_t(questions - 1)], u"???"_qs);
-    }
-
     void matrixRows_data()
     {
         QTest::addColumn<QByteArray>("rows");
@@ -105,14 +69,6 @@ private Q_SLOTS:
         QCOMPARE(t.matrixValue(37, 9), 0.0);
         QCOMPARE(t.matrixValue(40, 0), 0.0);
         QCOMPARE(t.matrixValue(-1, 0), 0.0);
-    }
-
-    void numberedKeys()
-    {
-        // Numbers are written without leading zeros: ENGINE01 is no name for engine 1.
-        const LanguageTables t =
-            load("[SEARCHENGINES]\nCOUNT=2\n[ENGINES]\nENGINE01=Zero-one\n").tables;
-        QCOMPARE(t.EngineName[1], u"???"_qs);
     }
 
     void floodOfFailuresIsCapped()

@@ -28,6 +28,7 @@ private Q_SLOTS:
         row("plain line", "[GENERAL]\nLANGUAGE=Deutsch\n", "GENERAL", "LANGUAGE", "Deutsch");
         row("names ignore case", "[general]\nlanguage=x\n", "GENERAL", "LANGUAGE", "x");
         row("misspelt key", "[GENERAL]\nLANGUAGE=x\n", "GENERAL", "LANGUAG", def);
+        row("number with a leading zero", "[S]\nK01=x\n", "S", "K1", def);
         row("misspelt section", "[GENERAL]\nLANGUAGE=x\n", "GENERALS", "LANGUAGE", def);
         row("blanks around section name", "[  GENERAL \t]\nK=v\n", "GENERAL", "K", "v");
         row("blanks around key and value", "[S]\n   K \t=  a  b \t\n", "S", "K", "a  b");

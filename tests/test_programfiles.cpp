@@ -35,8 +35,7 @@ class ProgramFilesTest : public QObject
 private Q_SLOTS:
     void chosenFiles_data()
     {
-        QTest::addColumn<QStringList>("options"); // --language, --skin
-        QTest::addColumn<QString>("xdgConfigHome");
+        QTest::addColumn<QStringList>("options"); // --language, --skin, XDG_CONFIG_HOME
         QTest::addColumn<QStringList>("existing");
         QTest::addColumn<QStringList>("uiLanguages");
         QTest::addColumn<bool>("dark");
@@ -44,60 +43,59 @@ private Q_SLOTS:
         QTest::addColumn<int>("problems");
         QTest::addColumn<bool>("asked"); // whether the desktop's colour scheme was asked
 
-        const QStringList none{QString(), QString()}, en{u"en-US"_qs}, de{u"de-DE"_qs};
+        const QStringList none{QString(), QString(), QString()}, en{u"en-US"_qs}, de{u"de-DE"_qs};
         const QString en_cfg = P + u"languages/en/zv.cfg"_qs,
                       de_cfg = P + u"languages/de/zv.cfg"_qs;
         const QString dark = P + u"skins/dark/skin.cfg"_qs, light = P + u"skins/light/skin.cfg"_qs;
         const QString help = P + u"zvs.html"_qs, deHelp = P + u"languages/de/zvs.html"_qs;
         const QStringList beside = Shipped + QStringList{P + u"zv.cfg"_qs, P + u"skin.cfg"_qs};
         const QStringList own = Shipped + QStringList{U + u"zv.cfg"_qs, U + u"skin.cfg"_qs};
+        const QStringList ownChosen{U + u"zv.cfg"_qs, U + u"skin.cfg"_qs, help};
 
-        QTest::newRow("no files at all") << none << QString() << QStringList() << de << true
-                                         << QStringList{en_cfg, dark, help} << 0 << true;
-        QTest::newRow("English desktop, light") << none << QString() << Shipped << en << false
-                                                << QStringList{en_cfg, light, help} << 0 << true;
+        QTest::newRow("no files at all")
+            << none << QStringList() << de << true << QStringList{en_cfg, dark, help} << 0 << true;
+        QTest::newRow("English desktop, light")
+            << none << Shipped << en << false << QStringList{en_cfg, light, help} << 0 << true;
         QTest::newRow("German desktop: German help page")
-            << none << QString() << Shipped << de << true << QStringList{de_cfg, dark, deHelp} << 0
-            << true;
+            << none << Shipped << de << true << QStringList{de_cfg, dark, deHelp} << 0 << true;
         QTest::newRow("territory and script forms find their language")
-            << none << QString() << Shipped << QStringList{u"de-Latn-AT"_qs} << true
+            << none << Shipped << QStringList{u"de-Latn-AT"_qs} << true
             << QStringList{de_cfg, dark, deHelp} << 0 << true;
         QTest::newRow("first UI language that has a file")
-            << none << QString() << Shipped << QStringList{u"fr-FR"_qs, u"de-CH"_qs, u"en"_qs}
-            << false << QStringList{de_cfg, light, deHelp} << 0 << true;
+            << none << Shipped << QStringList{u"fr-FR"_qs, u"de-CH"_qs, u"en"_qs} << false
+            << QStringList{de_cfg, light, deHelp} << 0 << true;
         QTest::newRow("no shipped language: English")
-            << none << QString() << Shipped << QStringList{u"fr-FR"_qs, u"C"_qs} << false
+            << none << Shipped << QStringList{u"fr-FR"_qs, u"C"_qs} << false
             << QStringList{en_cfg, light, help} << 0 << true;
-        QTest::newRow("beside the program wins over the locale")
-            << none << QString() << beside << de << true
+        QTest::newRow("beside the program wins over the locale") << none << beside << de << true
             << QStringList{P + u"zv.cfg"_qs, P + u"skin.cfg"_qs, help} << 0 << false;
         QTest::newRow("user's files win over those beside the program")
-            << none << QString() << beside + own << de << true
-            << QStringList{U + u"zv.cfg"_qs, U + u"skin.cfg"_qs, help} << 0 << false;
+            << none << beside + own << de << true << ownChosen << 0 << false;
         QTest::newRow("user's help page beside the user's language file")
-            << none << QString() << own + QStringList{U + u"zvs.html"_qs} << de << true
+            << none << own + QStringList{U + u"zvs.html"_qs} << de << true
             << QStringList{U + u"zv.cfg"_qs, U + u"skin.cfg"_qs, U + u"zvs.html"_qs} << 0 << false;
         QTest::newRow("XDG_CONFIG_HOME replaces ~/.config")
-            << none << u"/x"_qs << own + QStringList{u"/x/zorvane/skin.cfg"_qs} << de << true
+            << QStringList{QString(), QString(), u"/x"_qs}
+            << own + QStringList{u"/x/zorvane/skin.cfg"_qs} << de << true
             << QStringList{de_cfg, u"/x/zorvane/skin.cfg"_qs, deHelp} << 0 << false;
         QTest::newRow("relative XDG_CONFIG_HOME is ignored")
-            << none << u"x"_qs << own + QStringList{u"x/zorvane/zv.cfg"_qs} << de << true
-            << QStringList{U + u"zv.cfg"_qs, U + u"skin.cfg"_qs, help} << 0 << false;
+            << QStringList{QString(), QString(), u"x"_qs}
+            << own + QStringList{u"x/zorvane/zv.cfg"_qs} << de << true << ownChosen << 0 << false;
         QTest::newRow("codes and names beat every other file")
-            << QStringList{u"de"_qs, u"light"_qs} << QString() << beside + own << en << true
+            << QStringList{u"de"_qs, u"light"_qs, QString()} << beside + own << en << true
             << QStringList{de_cfg, light, deHelp} << 0 << false;
         QTest::newRow("a code tried by its language part")
-            << QStringList{u"de_CH"_qs, QString()} << QString() << Shipped << en << false
+            << QStringList{u"de_CH"_qs, QString(), QString()} << Shipped << en << false
             << QStringList{de_cfg, light, deHelp} << 0 << true;
         QTest::newRow("paths start in the working folder")
-            << QStringList{u"my.cfg"_qs, u"../s/skin"_qs} << QString()
+            << QStringList{u"my.cfg"_qs, u"../s/skin"_qs, QString()}
             << Shipped + QStringList{W + u"my.cfg"_qs, u"/s/skin"_qs} << de << true
             << QStringList{W + u"my.cfg"_qs, u"/s/skin"_qs, help} << 0 << false;
         QTest::newRow("options naming nothing are passed over and reported")
-            << QStringList{u"fr"_qs, u"/none.cfg"_qs} << QString() << Shipped << de << false
+            << QStringList{u"fr"_qs, u"/none.cfg"_qs, QString()} << Shipped << de << false
             << QStringList{de_cfg, light, deHelp} << 2 << true;
         QTest::newRow("a code cannot leave its folder")
-            << QStringList{u".."_qs, u"..\\dark"_qs} << QString()
+            << QStringList{u".."_qs, u"..\\dark"_qs, QString()}
             << Shipped + QStringList{P + u"zv.cfg"_qs} << en << false
             << QStringList{P + u"zv.cfg"_qs, light, help} << 2 << true;
     }
@@ -105,20 +103,18 @@ private Q_SLOTS:
     void chosenFiles()
     {
         QFETCH(QStringList, options);
-        QFETCH(QString, xdgConfigHome);
         QFETCH(QStringList, existing);
         QFETCH(QStringList, uiLanguages);
         QFETCH(bool, dark);
         QFETCH(QStringList, chosen);
         QFETCH(int, problems);
         QFETCH(bool, asked);
-
         bool wasAsked = false;
         ProgramFileInputs in;
         in.languageOption = options[0];
         in.skinOption = options[1];
+        in.xdgConfigHome = options[2];
         in.workingDir = u"/w"_qs;
-        in.xdgConfigHome = xdgConfigHome;
         in.home = u"/h"_qs;
         in.programDir = u"/p"_qs;
         in.uiLanguages = uiLanguages;

@@ -18,22 +18,7 @@ const QByteArray Language =
     "[STARTEND]\nWELCOME=Hello there\nFINISHED=All done\n";
 
 // Every key away from its default; every colour differs from the others.
-const QByteArray EveryKey = "[GENERAL]\nNAME=Every key\n[COLOR]\n"
-                            "FORM_FORECOLOR=65280\nFORM_BACKCOLOR=&H800000\n"
-                            "QUESTION_FORECOLOR=255\nQUESTION_BACKCOLOR=&H102030\n"
-                            "LIST_FORECOLOR=16776960\nLIST_BACKCOLOR=&H404040\n"
-                            "ANSWER_FORECOLOR=&HFF00FF\nANSWER_BACKCOLOR=8421504\n"
-                            "TEXT_FORECOLOR=32768\nTEXT_BACKCOLOR=192\n"
-                            "EXPL_FORECOLOR=&HFFFF\nEXPL_BACKCOLOR=&H400040\n"
-                            "FRAME1_FORECOLOR=16744448\nFRAME1_BACKCOLOR=4210816\n"
-                            "[FONT]\n"
-                            "QUESTION_FONTNM=Liberation Serif\nQUESTION_FONTSZ=13.5\n"
-                            "QUESTION_FONTBOLD=true\nQUESTION_FONTITALIC=1\n"
-                            "TEXT_FONTNM=Liberation Mono\nTEXT_FONTSZ=9\nTEXT_FONTBOLD=1\n"
-                            "TEXT_FONTITALIC=1\nEXPL_FONTNM=DejaVu Serif\nEXPL_FONTSZ=11\n"
-                            "EXPL_FONTBOLD=TRUE\nEXPL_FONTITALIC=1\n"
-                            "ENGINES_FONTNM=Liberation Sans\nENGINES_FONTSZ=10\n"
-                            "ENGINES_FONTBOLD=-1\nENGINES_FONTITALIC=1\n";
+const QByteArray EveryKey = testData("every-key-skin.cfg");
 
 // One-colour pictures, so a test can tell which file a control shows.
 void writePicture(Program &p, const char *name, QColor color, QSize size = {32, 32})

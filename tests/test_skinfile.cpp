@@ -4,7 +4,6 @@
 #include "recordingreporter.h"
 #include "skin/skincolor.h"
 #include "skin/skinfile.h"
-#include "testfiles.h"
 
 #include <QTest>
 
@@ -17,18 +16,12 @@ class SkinFileTest : public QObject
 private Q_SLOTS:
     void loadStopsAtTheFirstFailure()
     {
-        QTemporaryDir dir;
         RecordingReporter failures;
         SkinSettings skin;  // what a load it does not reach must keep
         skin.QuestionFontBold = skin.EnginesFontItalic = true;
         skin.EnginesFontName = u"Kept"_qs;
         // The empty size (key 17) fails; the bad truth value after it is never read.
-        LoadSkin(skin,
-                 writeTestFile(
-                     dir, u"skin.cfg"_qs,
-                     "[FONT]\nQUESTION_FONTNM=Serif\nQUESTION_FONTSZ=\n"
-                     "QUESTION_FONTBOLD=maybe\n[GENERAL]\nNAME=Mine\n[COLOR]\nFORM_FORECOLOR=\n"),
-                 failures);
+        LoadSkin(skin, QStringLiteral(ZV_TEST_DATA "/stops-at-size-skin.cfg"), failures);
         QCOMPARE(failures.failures, QStringList{u"Type mismatch"_qs});
         QCOMPARE(skin.KeysRead, 16);
         QCOMPARE(skin.QuestionFontName, u"Serif"_qs);
@@ -44,7 +37,7 @@ private Q_SLOTS:
         QCOMPARE(skinColor(applied.FormForeColor, ColorRole::Foreground), QColor(Qt::black));
 
         // Without a file every key is read, as its default; nothing is left over.
-        LoadSkin(skin, dir.filePath(u"none.cfg"_qs), failures);
+        LoadSkin(skin, QStringLiteral(ZV_TEST_DATA "/none.cfg"), failures);
         QCOMPARE(skin.KeysRead, SkinKeyCount);
         QCOMPARE(skin.EnginesFontName, u"Arial"_qs);
         QCOMPARE(withDefaultsForUnread(skin), skin);

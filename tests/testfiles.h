@@ -17,3 +17,18 @@ inline QString writeTestFile(const QTemporaryDir &dir, const QString &name,
     file.write(content);
     return path;
 }
+
+// The whole of the file at `path`; a missing fixture ends the test run.
+inline QByteArray readTestFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(path));
+    return file.readAll();
+}
+
+// A fixture from tests/data.
+inline QByteArray testData(const char *name)
+{
+    return readTestFile(QStringLiteral(ZV_TEST_DATA "/") + QLatin1String(name));
+}
