@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 the Zorvane project
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # One entry point for developers and CI:
 #   ./build.sh run            install what is missing, build, start Zorvane
 #   ./build.sh test           install what is missing, build, run the test suite

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 the Zorvane project
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Checks arbitrary bytes as a language file and as a skin: nothing may
 // crash, every finding has a message and a line within the file, and no
 // message holds a control character, which could write to the terminal.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 the Zorvane project
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Checks the indexed profile reader against a plain reference scan: for the
 // names the input asks for and for the names of the file's first keys, both
 // must give the same value or the same default.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 the Zorvane project
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Loads arbitrary bytes as a language file and runs the wizard's scoring on
 // them: whatever the file holds, loading must neither crash nor leave the
 // tables, the matrix must stay finite, and no list line may read "inf" or

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 the Zorvane project
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reads arbitrary bytes as a profile file and looks names up in it: whatever
 // the file holds, reading must not crash, and every key the file's index
 // says counts must be the one a lookup of its own names finds.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 the Zorvane project
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Loads arbitrary bytes as a skin file and converts every colour and font
 // the way the windows apply them: nothing may crash, the load stops at its
 // first failure, and a colour is always a valid colour.

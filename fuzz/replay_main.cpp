@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 the Zorvane project
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs a fuzz target over the inputs it was given (files, or folders of
 // files) once each, without the fuzzing engine: how the normal test suite
 // replays the regression inputs and seeds under any compiler.

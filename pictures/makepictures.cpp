@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 the Zorvane project
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Build-time tool: renders the hand-written SVG sources into the pictures the
 // program loads (ICO, BMP) and the desktop theme icons (PNG, SVG).
 //

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 the Zorvane project
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian 12 packages needed to build, test and run Zorvane.
 # Only what is missing is installed, so a second run costs nothing.
 set -euo pipefail

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 the Zorvane project
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Takes the screenshots in docs/ of the wizard's three layouts from the built
 # program: start, the first question, and the finished ranking.
 #   scripts/screenshots.sh [BUILD-FOLDER]      (default: build)

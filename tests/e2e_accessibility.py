@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 the Zorvane project
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Runs the built program as a screen reader user does, from outside the process.
 
     e2e_accessibility.py PROGRAM_DIR SKIN_FILE

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 the Zorvane project
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Opening addresses: which texts may reach the browser, what the user is told
 // when they may not or the launch fails, which engine a list row opens, and
 // the random choice between the two alternative addresses.

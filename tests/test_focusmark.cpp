@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 the Zorvane project
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The focus mark as it reaches the screen, in both shipped skins: a ring at
 // least 2 pixels wide that stands out by 3:1 from what the same pixels show
 // without the focus and from every colour beside it.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 the Zorvane project
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the built tree into a temporary prefix, as `cmake --install` does for
 # users and packagers, and checks that the result works as a desktop program.
 #

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 the Zorvane project
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The generated pictures must lie beside the program, be readable by Qt's own
 // image plugins in the format their name says and have the size the widgets
 // reserve for them.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 the Zorvane project
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Which files the program reads, from the command line, the user's folder,
 // the program folder, the locale and the desktop's colour scheme; and the
 // command line itself.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 the Zorvane project
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The three layouts of the main window, through the real window: which
 // controls show, the tooltips read from the language file, the pictures, and
 // the skin's colours and fonts on each control.

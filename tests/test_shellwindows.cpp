@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 the Zorvane project
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The menu bar and its commands, the explanation window and the About window,
 // as the main window shows them.
 

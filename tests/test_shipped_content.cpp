@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 the Zorvane project
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Checks the language files that ship beside the program: they load clean and
 // complete, are fair to every engine and agree with each other.
 #include "check/fairness.h"

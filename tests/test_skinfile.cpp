@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 the Zorvane project
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The skin file loader (the failure that stops the load, defaults for what it
 // left unread) and how colour texts become colours.
 
