@@ -96,11 +96,23 @@ public:
     {
         if (index >= 0 && index < (long long)size)
             return true;
-        report(failure::SubscriptOutOfRange, section, NumberedKey(prefix, n).toString(), QString());
+        if (m_failures.wantsDescription())
+            report(failure::SubscriptOutOfRange, section, NumberedKey(prefix, n).toString(),
+                   QString());
+        else
+            countFailures(1);
         return false;
     }
 
     bool wantsDescription() const { return m_failures.wantsDescription(); }
+
+    // Failures that will only be counted: nothing about them is worded.
+    void countFailures(qsizetype count) const
+    {
+        const LoadFailure counted;
+        for (qsizetype i = 0; i < count; ++i)
+            m_failures.report(counted);
+    }
 
     // Reports a failure of the key; where the file lacks the key, the line of
     // the count that asked for it stands in. A failure that will only be
@@ -151,12 +163,18 @@ void loadMatrixRow(const LanguageReader &reader, LanguageTables &tables, int e)
     const QString key = NumberedKey("S", e).toString();
     const QString stored = reader.text("MATRIX", key, QString());
     MatrixRowPieces row(stored);
+    const long long size = (long long)tables.Matrix.size();
     for (long long k = 0; !row.atEnd(); ++k) {
-        const QStringView piece = row.next();
         const long long position = (long long)e * tables.QuestionCount + k;
-        const bool fits = position >= 0 && position < (long long)tables.Matrix.size();
+        if (position >= size && !reader.wantsDescription()) {
+            // Every piece from here on lies beyond the matrix and is only counted.
+            reader.countFailures(row.remaining());
+            return;
+        }
+        const QStringView piece = row.next();
+        const bool fits = position >= 0 && position < size;
         if (!fits && !reader.wantsDescription()) {
-            reader.report(QString(), "MATRIX", key, piece.toString());
+            reader.countFailures(1);
             continue;
         }
         Result<double> number = wholeNumber(piece);

@@ -39,4 +39,11 @@ QStringView MatrixRowPieces::next()
     return trimmedRow(piece);
 }
 
+qsizetype MatrixRowPieces::remaining() const
+{
+    if (m_rest.isEmpty())
+        return 0;
+    return m_rest.count(u',') + (m_rest.endsWith(u',') ? 0 : 1);
+}
+
 } // namespace zv

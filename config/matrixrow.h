@@ -20,6 +20,8 @@ public:
     // The next piece, without the blanks and tabs at its ends; only while
     // !atEnd().
     QStringView next();
+    // How many pieces are left, without taking them.
+    qsizetype remaining() const;
 
 private:
     QStringView m_rest;
