@@ -11,9 +11,9 @@
 #include <QVarLengthArray>
 
 #include <bit>
-#include <type_traits>
 #include <cerrno>
 #include <cstring>
+#include <type_traits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
