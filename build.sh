@@ -45,7 +45,7 @@ case "$what" in
         for target in "${targets[@]}"; do
             scratch=$(mktemp -d)  # new inputs go here, never into the source tree
             echo "Fuzzing $target for $seconds s"
-            if ! "build-fuzz/fuzz/$target" -max_total_time="$seconds" -timeout=10 \
+            if ! "build-fuzz/fuzz/$target" -max_total_time="$seconds" -timeout=10 -seed=1 \
                     -rss_limit_mb=4096 -dict=fuzz/profile.dict -print_final_stats=1 \
                     -artifact_prefix="$scratch/" "$scratch" "fuzz/regressions/$target" \
                     shipped/languages shipped/skins >"$scratch/log" 2>&1; then

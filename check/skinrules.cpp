@@ -95,7 +95,7 @@ void checkFont(const Setting &font, const FontStandIn &fontStandIn, Findings &fi
         return;
     findings.push_back({Kind::Note, font.line,
                         u"[FONT] "_qs + font.key + u": this system has no font \""_qs
-                            + shown(font.text) + u"\"; \""_qs + standIn
+                            + shown(font.text) + u"\"; \""_qs + shown(standIn)
                             + u"\" stands in for it"_qs});
 }
 
