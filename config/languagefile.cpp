@@ -240,6 +240,12 @@ LanguageFileContents LoadLanguage(const ProfileSnapshot &languageFile, FailureRe
     t.FitsText = read.text("ENGINEINFO", "FITS", "Fits your answers:");
     t.AgainstText = read.text("ENGINEINFO", "AGAINST", "Against your answers:");
     t.TiedText = read.text("ENGINEINFO", "TIED", "Equal fit with:");
+    for (int n = 0; n < t.questions(); ++n)
+        t.QuestionTopic[std::size_t(n)] = read.text("QUESTIONS", NumberedKey("T", n), QString());
+    t.YesWord = read.text("ENGINEINFO", "YES", "");
+    t.NoWord = read.text("ENGINEINFO", "NO", "");
+    t.PositionFormat = read.text("ACCESSIBLE", "POSITION", "");
+    t.BestMatchFormat = read.text("ACCESSIBLE", "BESTMATCH", "");
     return contents;
 }
 

@@ -53,11 +53,16 @@ inline constexpr std::array OptionalLanguageKeyNames = {
     LanguageKeyName{"ENGINEINFO", "FITS"},
     LanguageKeyName{"ENGINEINFO", "AGAINST"},
     LanguageKeyName{"ENGINEINFO", "TIED"},
+    LanguageKeyName{"ENGINEINFO", "YES"},
+    LanguageKeyName{"ENGINEINFO", "NO"},
+    LanguageKeyName{"QUESTIONS", "T", KeyNumbering::PerQuestion},
     LanguageKeyName{"URL", "HELP"},
     LanguageKeyName{"ACCESSIBLE", "ENGINELIST"},
     LanguageKeyName{"ACCESSIBLE", "QUESTIONAREA"},
     LanguageKeyName{"ACCESSIBLE", "HELPPICTURE"},
     LanguageKeyName{"ACCESSIBLE", "QUESTIONPICTURE"},
+    LanguageKeyName{"ACCESSIBLE", "POSITION"},
+    LanguageKeyName{"ACCESSIBLE", "BESTMATCH"},
 };
 
 } // namespace zv

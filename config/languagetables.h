@@ -46,6 +46,16 @@ struct LanguageTables
     QString FitsText;
     QString AgainstText;
     QString TiedText;
+    // Optional: a short topic of each question and the words for its answers,
+    // that word a reason as "topic: yes"; without a topic the reason is the
+    // answer's caption, without the words the topic is followed by it.
+    std::array<QString, MaxQuestions> QuestionTopic;
+    QString YesWord;
+    QString NoWord;
+    // Optional: what a screen reader says for the position and the best
+    // match (see spokentexts.h); empty when the file gives none.
+    QString PositionFormat;
+    QString BestMatchFormat;
 
     // The counts the program works with: the file's counts limited to the
     // tables, so a file beyond the bounds never leads outside them.

@@ -19,6 +19,7 @@ packages=(
     xvfb xauth dpkg-dev file
     xdotool imagemagick
     dbus-daemon at-spi2-core python3-pyatspi
+    orca speech-dispatcher espeak-ng openbox
     lintian reuse man-db groff-base
 )
 

@@ -18,11 +18,14 @@
 #include "skin/pictures.h"
 #include "skin/skinapply.h"
 #include "skin/skinfile.h"
+#include "wizard/enterkey.h"
+#include "wizard/focusannouncement.h"
 #include "wizard/optionbutton.h"
+#include "wizard/spokentexts.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -90,21 +93,42 @@ void frmZVS::createControls()
 
     connect(m_cmdNext, &QPushButton::clicked, this, &frmZVS::cmdNext_Click);
     connect(m_optYEs, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
+        if (on) {
             m_wizard.setAnswer(Wizard::Yes);
+            describeStep();
+        }
     });
     connect(m_optNo, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
+        if (on) {
             m_wizard.setAnswer(Wizard::No);
+            describeStep();
+        }
     });
-    connect(m_lstEngines, &QListWidget::itemDoubleClicked, this, &frmZVS::lstEngines_DblClick);
-    m_lstEngines->installEventFilter(this);
+    connect(m_lstEngines, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *row) {
+        openEngineAtRow(m_lstEngines->row(row));
+    });
+
+    // After the list's own focus event, which speaks it as a whole.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now == m_lstEngines)
+            QMetaObject::invokeMethod(this, [this] { announceCurrentRow(m_lstEngines); },
+                                      Qt::QueuedConnection);
+    });
+
+    auto *enter = new EnterKey(this);
+    for (QWidget *control : {static_cast<QWidget *>(m_optYEs), static_cast<QWidget *>(m_optNo),
+                             static_cast<QWidget *>(m_cmdNext)})
+        enter->watch(control, [this] { m_cmdNext->click(); });
+    enter->watch(m_lstEngines, [this] { openEngineAtRow(m_lstEngines->currentRow()); });
 }
 
 void frmZVS::createMenus()
 {
     MenuCommands commands;
-    commands.newWizard = [this] { m_wizard.restart(); };
+    commands.newWizard = [this] {
+        m_wizard.restart();
+        announceByFocus(m_cmdNext);
+    };
     commands.exit = [this] {
         if (m_services.quit)
             m_services.quit();
@@ -203,32 +227,56 @@ void frmZVS::Question(std::int16_t iStep)
                            AccessibleName::QuestionPicture) + u' '
         + QString::number(iStep + 1));
     const QString &question = m_tables.QuestionText[iStep];
-    m_lblQuestion->setText(question);
+    // The position is shown only where the file words it.
+    m_lblQuestion->setText(m_tables.PositionFormat.isEmpty()
+                               ? question
+                               : spokenLines({positionText(m_tables.PositionFormat, iStep,
+                                                           m_tables.questions()),
+                                              question}));
     applySkinColors(m_lblQuestion, m_appliedSkin.QuestionForeColor,
                     m_appliedSkin.QuestionBackColor);
     m_optYEs->setText(m_tables.YesText[iStep]);
     m_optNo->setText(m_tables.NoText[iStep]);
     // Tabbing onto an answer reads the question it answers.
-    m_optYEs->setAccessibleDescription(question);
-    m_optNo->setAccessibleDescription(question);
-    announceStep();
+    describeStep();
+}
+
+void frmZVS::describeStep()
+{
+    // A screen reader speaks the focused control's name, then its description:
+    // an answer tells where the user is and what it answers, Next also which
+    // answer it will apply.
+    if (m_iState == 1) {
+        const std::int16_t q = m_wizard.CurrentQuestion();
+        const QString position = q < m_tables.questions()
+            ? positionText(m_tables.PositionFormat, q, m_tables.questions()) : QString();
+        const QString question = m_tables.QuestionText[q];
+        m_optYEs->setAccessibleDescription(spokenLines({position, question}));
+        m_optNo->setAccessibleDescription(spokenLines({position, question}));
+        const QAbstractButton *chosen = m_optNo->isChecked() ? m_optNo : m_optYEs;
+        m_cmdNext->setAccessibleDescription(spokenLines({position, question, chosen->text()}));
+    } else if (m_iState == 2) {
+        m_cmdNext->setAccessibleDescription(spokenLines({m_lblStartText->text(), bestMatch()}));
+    } else {
+        m_cmdNext->setAccessibleDescription(m_lblStartText->text());
+    }
 }
 
 void frmZVS::announceStep()
 {
-    // Focus stays on Next while the question area changes, so its description
-    // carries what the area now shows; the change event makes a screen reader
-    // speak it, once.
-    const QString shown =
-        m_lblStartText->isHidden() ? m_lblQuestion->text() : m_lblStartText->text();
-    if (m_cmdNext->accessibleDescription() != shown)
-        m_cmdNext->setAccessibleDescription(shown);
+    describeStep();
+    // The user stays on the control the step was taken from, unless the new
+    // step hides it.
+    QWidget *focused = QApplication::focusWidget();
+    const bool stays = focused && m_frame1->isAncestorOf(focused) && focused->isVisible();
+    announceByFocus(stays ? focused : m_cmdNext);
 }
 
 void frmZVS::WriteResults()
 {
     m_lstEngines->clear();
     const QStringList lines = m_wizard.sortedResultLines();
+    // Entering the list speaks the best match first; nothing looks selected.
     for (int k = 0; k < lines.size(); ++k) {
         auto *row = new QListWidgetItem(lines[k], m_lstEngines);
         // Spoken without the blank that lines the percentages up.
@@ -237,6 +285,10 @@ void frmZVS::WriteResults()
         row->setData(Qt::ToolTipRole, ReasonsRichText(reasons));
         row->setData(Qt::AccessibleDescriptionRole, ReasonsPlainText(reasons));
     }
+    if (m_lstEngines->count() > 0)
+        makeCurrentQuietly(m_lstEngines, 0);
+    if (m_lstEngines->hasFocus())
+        announceCurrentRow(m_lstEngines);
 }
 
 void frmZVS::selectYes()
@@ -246,30 +298,22 @@ void frmZVS::selectYes()
 
 void frmZVS::cmdNext_Click()
 {
+    const auto step = std::pair(m_iState, m_wizard.CurrentQuestion());
     m_wizard.nextPressed();
+    if (step != std::pair(m_iState, m_wizard.CurrentQuestion()))
+        announceStep();
 }
 
-void frmZVS::lstEngines_DblClick()
+QString frmZVS::bestMatch() const
 {
-    const QList<QListWidgetItem *> selected = m_lstEngines->selectedItems();
-    if (selected.isEmpty())
-        return;
-    const int engine = m_wizard.engineAtRow(m_lstEngines->row(selected.first()));
+    return bestMatchText(m_tables.BestMatchFormat, m_wizard.scores(), m_tables);
+}
+
+void frmZVS::openEngineAtRow(int row)
+{
+    const int engine = m_wizard.engineAtRow(row);
     if (engine >= 0)
         m_browser->openEngine(m_tables.EngineLink[engine]);
-}
-
-bool frmZVS::eventFilter(QObject *watched, QEvent *event)
-{
-    // Enter on a row launches it as a double-click does, for keyboard users.
-    if (watched == m_lstEngines && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            lstEngines_DblClick();
-            return true;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmZVS::showExplanation()

@@ -68,16 +68,15 @@ public:
     QString LanguageFile() const;
     QString SkinFile() const;
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void createControls();
     void createMenus();
     void loadLanguage();
+    void describeStep();
     void announceStep();
+    QString bestMatch() const;
     void cmdNext_Click();
-    void lstEngines_DblClick();
+    void openEngineAtRow(int row);
     void showExplanation();
     void openRandomAddress();
     void showHelpContents();
