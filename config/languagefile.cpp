@@ -240,6 +240,7 @@ LanguageFileContents LoadLanguage(const ProfileSnapshot &languageFile, FailureRe
     t.FitsText = read.text("ENGINEINFO", "FITS", "Fits your answers:");
     t.AgainstText = read.text("ENGINEINFO", "AGAINST", "Against your answers:");
     t.TiedText = read.text("ENGINEINFO", "TIED", "Equal fit with:");
+    t.AsOfText = read.text("ENGINEINFO", "ASOF", "");
     for (int n = 0; n < t.questions(); ++n)
         t.QuestionTopic[std::size_t(n)] = read.text("QUESTIONS", NumberedKey("T", n), QString());
     t.YesWord = read.text("ENGINEINFO", "YES", "");

@@ -46,6 +46,7 @@ struct LanguageTables
     QString FitsText;
     QString AgainstText;
     QString TiedText;
+    QString AsOfText;  // the date of the facts in the INFO paragraphs
     // Optional: a short topic of each question and the words for its answers,
     // that word a reason as "topic: yes"; without a topic the reason is the
     // answer's caption, without the words the topic is followed by it.

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 
 namespace zv {
 
@@ -43,6 +44,10 @@ void buildMenuBar(QMenuBar *menuBar, const MenuCommands &commands)
     addEntry(help, "fmnuContents", commands.helpContents);
     addEntry(help, "fmnuOnline", commands.onlineHelp);
     addEntry(help, "fmnuAbout", commands.about);
+    // F10 opens the first menu, as elsewhere on the desktop.
+    auto *openMenus = new QShortcut(Qt::Key_F10, menuBar->parentWidget());
+    QObject::connect(openMenus, &QShortcut::activated, menuBar,
+                     [menuBar] { menuBar->setActiveAction(menuBar->actions().constFirst()); });
 
     std::array<QString, MenuEntryCount> captions;
     for (std::size_t i = 0; i < MenuEntryKeys.size(); ++i)

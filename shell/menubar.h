@@ -28,7 +28,8 @@ struct MenuCommands
 };
 
 // Builds the four menus and their seven entries. Menus and entries carry
-// their control names (fmnuFile, fmnuNew, ...) as object names.
+// their control names (fmnuFile, fmnuNew, ...) as object names. F10 in the
+// bar's window opens the first menu.
 void buildMenuBar(QMenuBar *menuBar, const MenuCommands &commands);
 
 // Sets the captions of all eleven menus and entries, in MenuEntryKeys order.

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -197,42 +198,113 @@ private Q_SLOTS:
         QVERIFY(!m_program->messages.join(u'\n').contains(u"not a web address"_qs));
     }
 
-    // Every row explains the engine it shows, whatever the order.
+    // Every row explains the engine it shows, whatever the order: the reasons
+    // first, worded by the question's topic where it has one, then the facts;
+    // the date of the facts is spoken for the first row and shown for every one.
     void rowsExplainTheirEngine_data()
     {
         QTest::addColumn<QString>("actions");  // as in flowEdges
         QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("engine");
         QTest::addColumn<QString>("explanation");
-        QTest::newRow("answers that lift, none for a 0 value")
-            << u"nYnNn"_qs << 0
-            << u"Alpha\nAlpha runs its own index.\n\nPro:\nPrivate\nBorrowed"_qs;
+        QTest::newRow("answers that lift, none for a 0 value; the date at the top")
+            << u"nYnNn"_qs << 0 << u"Alpha"_qs
+            << u"Pro:\nPrivate\nIndex: Borrowed\n\nAlpha runs its own index.\n\nAs of 2025"_qs;
+        QTest::newRow("topic with the file's word for the answer, against")
+            << u"nYnYn"_qs << 1 << u"Alpha"_qs
+            << u"Pro:\nPrivate\n\nContra:\nIndex: yes\n\nAlpha runs its own index."_qs;
         QTest::newRow("markup shown as written")
-            << u"nYnNnn"_qs << 1
-            << u"Gamma\n<b>Gamma</b>  &amp; co\n\nPro:\nPrivate\n\nContra:\nLinks"_qs;
-        QTest::newRow("re-sorted: first row")
-            << u"nNn"_qs << 0 << u"Beta\n\nPro:\nTracked"_qs;
+            << u"nYnNnn"_qs << 1 << u"Gamma"_qs
+            << u"Pro:\nPrivate\n\nContra:\nLinks\n\n<b>Gamma</b>  &amp; co"_qs;
+        QTest::newRow("re-sorted: first row, without facts")
+            << u"nNn"_qs << 0 << u"Beta"_qs << u"Pro:\nTracked\n\nAs of 2025"_qs;
         QTest::newRow("tie at the top names the others")
-            << u"nYn"_qs << 1
-            << u"Gamma\n<b>Gamma</b>  &amp; co\n\nPro:\nPrivate\n\nLevel with:\nAlpha"_qs;
+            << u"nYn"_qs << 1 << u"Gamma"_qs
+            << u"Pro:\nPrivate\n\nLevel with:\nAlpha\n\n<b>Gamma</b>  &amp; co"_qs;
     }
 
     void rowsExplainTheirEngine()
     {
         QFETCH(QString, actions);
         QFETCH(int, row);
+        QFETCH(QString, engine);
         QFETCH(QString, explanation);
         write("zv.cfg", Explained);
         start();
         play(actions);
         const QListWidgetItem *item = control<QListWidget>("lstEngines")->item(row);
-        QVERIFY(item->text().endsWith(u"% "_qs + explanation.section(u'\n', 0, 0)));
+        QVERIFY(item->text().endsWith(u"% "_qs + engine));
         QCOMPARE(item->data(Qt::AccessibleDescriptionRole).toString(), explanation);
         const QString toolTip = item->data(Qt::ToolTipRole).toString();
         QVERIFY(Qt::mightBeRichText(toolTip));  // only rich-text tooltips wrap
         QTextDocument shown;
         shown.setHtml(toolTip);
-        QCOMPARE(shown.toPlainText(), QString(explanation).replace(u"\n\n"_qs, u"\n"_qs));
+        const QString dated = row == 0 ? explanation : explanation + u"\n\nAs of 2025"_qs;
+        QCOMPARE(shown.toPlainText(), QString(dated).replace(u"\n\n"_qs, u"\n"_qs));
         QVERIFY(m_program->messages.isEmpty());
+    }
+
+    // Space or Enter alone takes a keyboard user from the start to the launch.
+    // The control the step was taken from keeps the focus and tells a screen
+    // reader where the user is; once the answers hide, Next does.
+    void oneKeyPerStep_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("keypad");
+        QTest::addColumn<QString>("position");  // the file's POSITION
+        const QString none;
+        QTest::newRow("Space on Next") << u"cmdNext"_qs << int(Qt::Key_Space) << false << none;
+        QTest::newRow("Return on Next, position worded")
+            << u"cmdNext"_qs << int(Qt::Key_Return) << false << u"Q %1 of %2"_qs;
+        QTest::newRow("keypad Enter on Next") << u"cmdNext"_qs << int(Qt::Key_Enter) << true
+                                              << none;
+        QTest::newRow("Return on the answer")
+            << u"optNo"_qs << int(Qt::Key_Return) << false << none;
+    }
+
+    void oneKeyPerStep()
+    {
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        QFETCH(bool, keypad);
+        QFETCH(QString, position);
+        write("zv.cfg", ThreeEngines + "[ACCESSIBLE]\nBESTMATCH=Best: %1 at %2\nPOSITION="
+                            + position.toUtf8());
+        frmZVS &w = start();
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        const auto press = [&] {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
+                            keypad ? Qt::KeypadModifier : Qt::NoModifier);
+        };
+        press();  // leaves the start
+        control<QRadioButton>("optNo")->setChecked(true);
+        control<QWidget>(qPrintable(focus))->setFocus();
+        const QStringList questions = {u"First?"_qs, u"Second?"_qs};
+        const QStringList chosen = {u"N-one"_qs, u"N-two"_qs};
+        for (int q = 0; q < 2; ++q) {
+            const QString where = position.isEmpty() ? u"%1/2"_qs.arg(q + 1)
+                                                     : position.arg(q + 1).arg(2);
+            const QString asked = where + u'\n' + questions[q];
+            QWidget *focused = QApplication::focusWidget();
+            QCOMPARE(focused->objectName(), focus);
+            QCOMPARE(focused->accessibleDescription(),
+                     focus == u"cmdNext"_qs ? asked + u'\n' + chosen[q] : asked);
+            // Shown only where the file words it.
+            QCOMPARE(control<QLabel>("lblQuestion")->text(),
+                     position.isEmpty() ? questions[q] : asked);
+            press();
+        }
+        auto *next = control<QPushButton>("cmdNext");
+        QCOMPARE(QApplication::focusWidget(), next);
+        QCOMPARE(next->accessibleDescription(), u"All done\nBest: Alpha at 75"_qs);
+        press();
+        QCOMPARE(m_program->launcher.urls, QList<QUrl>{QUrl(u"http://alpha.example"_qs)});
+
+        QTest::keyClick(&w, Qt::Key_F10);
+        QCOMPARE(w.menuBar()->activeAction(), w.menuBar()->actions().constFirst());
     }
 
     void failuresWhileLoadingAreShown()

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "wizard/scoring.h"
+#include "wizard/spokentexts.h"
 
 #include <QTest>
 
@@ -60,6 +61,39 @@ private Q_SLOTS:
         QFETCH(double, score);
         QFETCH(QString, line);
         QCOMPARE(ResultLine(score, u"Name"_qs), line);
+    }
+
+    // What a screen reader says at the finish: the leaders without words of
+    // the program's own, or in the file's words.
+    void spokenTexts_data()
+    {
+        QTest::addColumn<std::vector<double>>("scores");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("bestMatch");
+        QTest::newRow("leader's row") << std::vector{50.0, 75.5, 60.0} << QString() << u"75% B"_qs;
+        QTest::newRow("every leader's row")
+            << std::vector{75.0, 75.0, 60.0} << QString() << u"75% A, 75% B"_qs;
+        QTest::newRow("worded, shared top")
+            << std::vector{60.0, 75.0, 75.0} << u"Best: %1, %2 %"_qs << u"Best: B / C, 75 %"_qs;
+        QTest::newRow("score as listed") << std::vector{-12.5, -20.0, -30.0} << u"%1 %2"_qs
+                                         << u"A -13"_qs;
+        QTest::newRow("no engines") << std::vector<double>{} << u"%1"_qs << QString();
+    }
+
+    void spokenTexts()
+    {
+        QFETCH(std::vector<double>, scores);
+        QFETCH(QString, format);
+        QFETCH(QString, bestMatch);
+        LanguageTables t;
+        t.EngineCount = std::int16_t(scores.size());
+        t.EngineName = {u"A"_qs, u"B"_qs, u"C"_qs};
+        ScoreTables s;
+        std::copy(scores.begin(), scores.end(), s.Score.begin());
+        SortEngines(s, t);
+        QCOMPARE(bestMatchText(format, s, t), bestMatch);
+        QCOMPARE(positionText(format.isEmpty() ? format : u"Q %1 of %2"_qs, 2, 12),
+                 format.isEmpty() ? u"3/12"_qs : u"Q 3 of 12"_qs);
     }
 };
 

@@ -10,6 +10,7 @@
 #include "config/profilereader.h"
 #include "recordingreporter.h"
 #include "testfiles.h"
+#include "wizard/enginereasons.h"
 #include "wizard/scoring.h"
 
 #include <QSet>
@@ -139,6 +140,40 @@ private Q_SLOTS:
         QCOMPARE(answers.size(), tables.questions());
         QCOMPARE(leader(tables, answers), QString::fromUtf8(QTest::currentDataTag()));
     }
+
+    // A row's reasons, spoken before its facts, stay short after a whole run.
+    void reasonsAreShort()
+    {
+        QFETCH(QString, file);
+        const zv::LanguageTables tables = loadWithoutFailures(file);
+        const int n = tables.questions();
+        for (const QString &answers :
+             {u"Y"_qs.repeated(n), u"N"_qs.repeated(n), u"YN"_qs.repeated(n).left(n),
+              u"NY"_qs.repeated(n).left(n), u"YYNNNNNNNYNY"_qs.left(n)}) {
+            zv::ScoreTables scores;
+            zv::ResetScores(scores, tables);
+            zv::GivenAnswers given{};
+            for (int q = 0; q < n; ++q) {
+                given[std::size_t(q)] = answers[q] == u'Y' ? 1 : -1;
+                zv::RescoreEngines(scores, tables, q, given[std::size_t(q)]);
+            }
+            zv::SortEngines(scores, tables);
+            for (int e = 0; e < tables.engines(); ++e) {
+                QStringList reasons;
+                for (const zv::ReasonParagraph &p : zv::EngineReasons(e, tables, given, scores)) {
+                    if (!p.heading.isEmpty())  // the facts have none
+                        reasons += QStringList{p.heading} + p.lines;
+                }
+                const qsizetype words =
+                    reasons.join(u' ').split(u' ', Qt::SkipEmptyParts).size();
+                if (words >= 40)
+                    QFAIL(qPrintable(u"%1 words for %2 after %3: %4"_qs.arg(words).arg(
+                        tables.EngineName[std::size_t(e)], answers, reasons.join(u'|'))));
+            }
+        }
+    }
+
+    void reasonsAreShort_data() { languageFile_data(); }
 };
 
 QTEST_GUILESS_MAIN(TestShippedContent)

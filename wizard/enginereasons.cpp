@@ -4,15 +4,13 @@
 
 #include "wizard/enginereasons.h"
 
+#include "wizard/spokentexts.h"
+
 namespace zv {
 
 QList<ReasonParagraph> EngineReasons(int e, const LanguageTables &tables,
                                      const GivenAnswers &answers, const ScoreTables &scores)
 {
-    QList<ReasonParagraph> reasons{{tables.EngineName[e], {}}};
-    if (!tables.EngineInfo[e].isEmpty())
-        reasons.first().lines.append(tables.EngineInfo[e]);
-
     ReasonParagraph fits{tables.FitsText, {}};
     ReasonParagraph against{tables.AgainstText, {}};
     bool answered = false;
@@ -20,19 +18,16 @@ QList<ReasonParagraph> EngineReasons(int e, const LanguageTables &tables,
         if (answers[q] == 0)
             continue;
         answered = true;
-        const QString &caption = answers[q] > 0 ? tables.YesText[q] : tables.NoText[q];
         const double effect = answers[q] * tables.matrixValue(e, q);
         if (effect > 0)
-            fits.lines.append(caption);
+            fits.lines.append(ReasonLine(tables, q, answers[q]));
         else if (effect < 0)
-            against.lines.append(caption);
+            against.lines.append(ReasonLine(tables, q, answers[q]));
     }
-    if (!answered)
-        return reasons;
 
     ReasonParagraph tied{tables.TiedText, {}};
     const double leading = scores.Score[scores.EngineOrder[0]];
-    if (scores.Score[e] == leading) {
+    if (answered && scores.Score[e] == leading) {
         QStringList names;
         for (int k = 0; k < tables.engines(); ++k) {
             const int other = scores.EngineOrder[k];
@@ -42,18 +37,30 @@ QList<ReasonParagraph> EngineReasons(int e, const LanguageTables &tables,
         if (!names.isEmpty())
             tied.lines.append(names.join(QStringLiteral(", ")));
     }
-    for (const ReasonParagraph &paragraph : {fits, against, tied}) {
-        if (!paragraph.lines.isEmpty())
+    const ReasonParagraph facts{QString(), {tables.EngineInfo[e]}};
+    QList<ReasonParagraph> reasons;
+    for (const ReasonParagraph &paragraph : {fits, against, tied, facts}) {
+        if (!paragraph.lines.isEmpty() && !paragraph.lines.first().isEmpty())
             reasons.append(paragraph);
     }
     return reasons;
+}
+
+QString ReasonLine(const LanguageTables &tables, int q, int answer)
+{
+    const QString &caption = answer > 0 ? tables.YesText[q] : tables.NoText[q];
+    const QString &topic = tables.QuestionTopic[q];
+    if (topic.isEmpty())
+        return caption;
+    const QString &word = answer > 0 ? tables.YesWord : tables.NoWord;
+    return topic + QStringLiteral(": ") + (word.isEmpty() ? caption : word);
 }
 
 QString ReasonsPlainText(const QList<ReasonParagraph> &reasons)
 {
     QStringList paragraphs;
     for (const ReasonParagraph &paragraph : reasons)
-        paragraphs.append((QStringList{paragraph.heading} + paragraph.lines).join(u'\n'));
+        paragraphs.append(spokenLines(QStringList{paragraph.heading} + paragraph.lines));
     return paragraphs.join(QStringLiteral("\n\n"));
 }
 
@@ -62,10 +69,14 @@ QString ReasonsRichText(const QList<ReasonParagraph> &reasons)
     // pre-wrap keeps blanks as written and still lets long lines wrap.
     QString html = QStringLiteral("<qt>");
     for (const ReasonParagraph &paragraph : reasons) {
-        html += QStringLiteral("<p style=\"white-space:pre-wrap\"><b>")
-                + paragraph.heading.toHtmlEscaped() + QStringLiteral("</b>");
+        QStringList lines;
+        if (!paragraph.heading.isEmpty())
+            lines.append(QStringLiteral("<b>") + paragraph.heading.toHtmlEscaped()
+                         + QStringLiteral("</b>"));
         for (const QString &line : paragraph.lines)
-            html += QStringLiteral("<br>") + line.toHtmlEscaped();
+            lines.append(line.toHtmlEscaped());
+        html += QStringLiteral("<p style=\"white-space:pre-wrap\">")
+                + lines.join(QStringLiteral("<br>"));
         html += QStringLiteral("</p>");
     }
     return html + QStringLiteral("</qt>");

@@ -26,14 +26,20 @@ struct ReasonParagraph
     QStringList lines;
 };
 
-// Why engine e stands where it does: its name with its INFO paragraph (if
-// any); once a question is answered, the captions of the answers given that
+// Why engine e stands where it does, for a list row that already shows its
+// name: once a question is answered, the reasons for the answers given that
 // lifted it (answer x matrix value > 0) under FITS and those that lowered it
-// under AGAINST, in question order; and, when it shares the leading score
-// with others, TIED with their names in list order. Headings without lines
-// are left out. `scores` must be sorted (EngineOrder as the list shows it).
+// under AGAINST, in question order, and, when it shares the leading score
+// with others, TIED with their names in list order; then, without a heading,
+// its INFO paragraph (if any). Paragraphs without lines are left out.
+// `scores` must be sorted (EngineOrder as the list shows it).
 QList<ReasonParagraph> EngineReasons(int e, const LanguageTables &tables,
                                      const GivenAnswers &answers, const ScoreTables &scores);
+
+// A reason: the question's topic and the word for the answer given
+// ("Own index: yes"); the topic and the answer's caption where the file has
+// no word for it; the caption alone for a question without a topic.
+QString ReasonLine(const LanguageTables &tables, int q, int answer);
 
 // The paragraphs as plain text: lines apart, paragraphs a blank line apart.
 QString ReasonsPlainText(const QList<ReasonParagraph> &reasons);

@@ -276,15 +276,21 @@ void frmZVS::WriteResults()
 {
     m_lstEngines->clear();
     const QStringList lines = m_wizard.sortedResultLines();
-    // Entering the list speaks the best match first; nothing looks selected.
+    // The date of the facts shows in every tooltip, but is spoken once: for
+    // the first row, the one a screen reader speaks on entering the list.
+    QList<ReasonParagraph> asOf;
+    if (!m_tables.AsOfText.isEmpty())
+        asOf.append({QString(), {m_tables.AsOfText}});
     for (int k = 0; k < lines.size(); ++k) {
         auto *row = new QListWidgetItem(lines[k], m_lstEngines);
         // Spoken without the blank that lines the percentages up.
         row->setData(Qt::AccessibleTextRole, lines[k].trimmed());
         const QList<ReasonParagraph> reasons = m_wizard.reasonsAtRow(k);
-        row->setData(Qt::ToolTipRole, ReasonsRichText(reasons));
-        row->setData(Qt::AccessibleDescriptionRole, ReasonsPlainText(reasons));
+        row->setData(Qt::ToolTipRole, ReasonsRichText(reasons + asOf));
+        row->setData(Qt::AccessibleDescriptionRole,
+                     ReasonsPlainText(k == 0 ? reasons + asOf : reasons));
     }
+    // Entering the list speaks the best match first; nothing looks selected.
     if (m_lstEngines->count() > 0)
         makeCurrentQuietly(m_lstEngines, 0);
     if (m_lstEngines->hasFocus())
