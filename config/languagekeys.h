@@ -58,6 +58,22 @@ inline constexpr std::array OptionalLanguageKeyNames = {
     LanguageKeyName{"ACCESSIBLE", "QUESTIONAREA"},
     LanguageKeyName{"ACCESSIBLE", "HELPPICTURE"},
     LanguageKeyName{"ACCESSIBLE", "QUESTIONPICTURE"},
+    LanguageKeyName{"GENERAL", "CODE"},
+    LanguageKeyName{"STARTEND", "START"},
+    LanguageKeyName{"EXPLANATION", "CAPTION"},
+    LanguageKeyName{"EXPLANATION", "BUTTON"},
+    LanguageKeyName{"ABOUT", "CAPTION"},
+    LanguageKeyName{"ABOUT", "VERSION"},
+    LanguageKeyName{"ABOUT", "CREDITS"},
+    LanguageKeyName{"ABOUT", "COPYRIGHTLINE"},
+    LanguageKeyName{"ABOUT", "NOTICE"},
+    LanguageKeyName{"ABOUT", "BUTTON"},
+    LanguageKeyName{"FAILURE", "TYPEMISMATCH"},
+    LanguageKeyName{"FAILURE", "OVERFLOW"},
+    LanguageKeyName{"FAILURE", "SUBSCRIPT"},
+    LanguageKeyName{"FAILURE", "HELDBACK"},
+    LanguageKeyName{"FAILURE", "NOTADDRESS"},
+    LanguageKeyName{"FAILURE", "NOBROWSER"},
 };
 
 } // namespace zv

@@ -134,13 +134,18 @@ QString frmZVS::SkinFile() const
 
 void frmZVS::Form_Load()
 {
+    // The language's own texts come first, so that a failing skin is reported
+    // in the language of the file.
+    const ProfileSnapshot language = ProfileSnapshot::fromFile(LanguageFile());
+    m_texts = ProgramTexts::read(language);
+    m_browser->useTexts(m_texts);
     {
-        LoadFailureReporter failures(m_services.showMessage);
+        LoadFailureReporter failures(m_services.showMessage, m_texts);
         LoadSkin(m_skin, SkinFile(), failures);
         failures.finish();
     }
     m_appliedSkin = withDefaultsForUnread(m_skin);
-    loadLanguage();
+    loadLanguage(language);
     SetLayout(0);
     setWindowTitle(CaptionPrefix + m_tables.LanguageName + u' '
                    + m_skin.SkinName);
@@ -157,10 +162,10 @@ void frmZVS::Form_Load()
     }
 }
 
-void frmZVS::loadLanguage()
+void frmZVS::loadLanguage(const ProfileSnapshot &languageFile)
 {
-    LoadFailureReporter failures(m_services.showMessage);
-    LanguageFileContents contents = LoadLanguage(LanguageFile(), failures);
+    LoadFailureReporter failures(m_services.showMessage, m_texts);
+    LanguageFileContents contents = LoadLanguage(languageFile, failures);
     failures.finish();
     m_tables = std::move(contents.tables);
     setMenuCaptions(menuBar(), contents.menuCaptions);
@@ -189,7 +194,8 @@ void frmZVS::SetLayout(std::int16_t iState)
 {
     m_iState = iState;
     applyLayout(controls(), iState,
-                {m_appliedSkin, LanguageFile(), m_tables.FinishedText, m_services.programDir});
+                {m_appliedSkin, LanguageFile(), m_texts[ProgramText::StartText],
+                 m_tables.FinishedText, m_services.programDir});
     announceStep();
 }
 
@@ -280,7 +286,9 @@ void frmZVS::showExplanation()
         return menuBar()->findChild<QAction *>(QLatin1String(entry))->iconText();
     };
     frmExplanation window(m_appliedSkin,
-                          {m_tables.ExplanationText, caption("fmnuTruth1"), caption("fmnuMoney1")},
+                          {m_tables.ExplanationText, caption("fmnuTruth1"), caption("fmnuMoney1"),
+                           m_texts[ProgramText::ExplanationCaption],
+                           m_texts[ProgramText::ExplanationButton]},
                           this);
     connect(&window, &frmExplanation::clickHere, this, [this] {
         m_services.random->reseed(m_services.clockSeed());
@@ -314,7 +322,8 @@ void frmZVS::showOnlineHelp()
 
 void frmZVS::showAbout()
 {
-    frmAbout window(m_appliedSkin, m_services.programDir, LanguageFile(), SkinFile(), this);
+    frmAbout window(m_appliedSkin, m_texts, m_services.programDir, LanguageFile(), SkinFile(),
+                    this);
     m_services.showModal(window);
 }
 

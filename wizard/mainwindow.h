@@ -6,6 +6,7 @@
 
 #include "config/failurereporter.h"
 #include "config/languagetables.h"
+#include "config/programtexts.h"
 #include "shell/programfiles.h"
 #include "skin/screenlayout.h"
 #include "skin/skinsettings.h"
@@ -74,7 +75,7 @@ protected:
 private:
     void createControls();
     void createMenus();
-    void loadLanguage();
+    void loadLanguage(const ProfileSnapshot &languageFile);
     void announceStep();
     void cmdNext_Click();
     void lstEngines_DblClick();
@@ -89,6 +90,7 @@ private:
     ProgramServices m_services;
     std::unique_ptr<Browser> m_browser;
     LanguageTables m_tables;
+    ProgramTexts m_texts;
     SkinSettings m_skin;
     SkinSettings m_appliedSkin;
     Wizard m_wizard;
