@@ -240,6 +240,7 @@ LanguageFileContents LoadLanguage(const ProfileSnapshot &languageFile, FailureRe
     t.FitsText = read.text("ENGINEINFO", "FITS", "Fits your answers:");
     t.AgainstText = read.text("ENGINEINFO", "AGAINST", "Against your answers:");
     t.TiedText = read.text("ENGINEINFO", "TIED", "Equal fit with:");
+    t.AsOfText = read.text("ENGINEINFO", "ASOF", "");
     return contents;
 }
 

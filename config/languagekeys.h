@@ -53,6 +53,7 @@ inline constexpr std::array OptionalLanguageKeyNames = {
     LanguageKeyName{"ENGINEINFO", "FITS"},
     LanguageKeyName{"ENGINEINFO", "AGAINST"},
     LanguageKeyName{"ENGINEINFO", "TIED"},
+    LanguageKeyName{"ENGINEINFO", "ASOF"},
     LanguageKeyName{"URL", "HELP"},
     LanguageKeyName{"ACCESSIBLE", "ENGINELIST"},
     LanguageKeyName{"ACCESSIBLE", "QUESTIONAREA"},
