@@ -68,10 +68,13 @@ frmAbout::frmAbout(const SkinSettings &skin, const ProgramTexts &texts, const QS
     setWindowTitle(texts[ProgramText::AboutCaption]);
     applySkinColors(this, skin.FormForeColor, skin.FormBackColor);
 
-    placePlainLabel(this, "lblVersion", twipsRect(1050, 600, 4665, 300))->setText(versionLine(texts));
+    placePlainLabel(this, "lblVersion", twipsRect(1050, 600, 4665, 300))
+        ->setText(versionLine(texts));
     placePlainLabel(this, "lblTitle", twipsRect(1050, 240, 4665, 300))->setText(ProgramTitle);
-    placePlainLabel(this, "lblDescription", twipsRect(240, 960, 6765, 990))->setText(creditsText(texts));
-    placePlainLabel(this, "lblDisclaimer", twipsRect(240, 3930, 6765, 990))->setText(texts[ProgramText::AboutNotice]);
+    placePlainLabel(this, "lblDescription", twipsRect(240, 960, 6765, 990))
+        ->setText(creditsText(texts));
+    placePlainLabel(this, "lblDisclaimer", twipsRect(240, 3930, 6765, 990))
+        ->setText(texts[ProgramText::AboutNotice]);
     const QString unknown = QStringLiteral("?");
     placePlainLabel(this, "lblSkin", twipsRect(240, 2940, 6765, 990))
         ->setText(ReadIniValue(QStringLiteral("ABOUT"), QStringLiteral("COPYRIGHT"), unknown,

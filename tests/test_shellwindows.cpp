@@ -151,7 +151,9 @@ private Q_SLOTS:
         QStringList seen;
         p.modal = [&seen](QDialog &window) {
             seen << window.windowTitle();
-            for (QWidget *w : window.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+            const auto children =
+                window.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+            for (QWidget *w : children) {
                 if (auto *label = qobject_cast<QLabel *>(w); label && !label->text().isEmpty())
                     seen << label->objectName() + u": "_qs + label->text();
                 else if (auto *button = qobject_cast<QPushButton *>(w))
