@@ -251,6 +251,7 @@ LanguageFileContents LoadLanguage(const ProfileSnapshot &languageFile, FailureRe
     t.FitsText = read.text(languageKey("ENGINEINFO", "FITS"));
     t.AgainstText = read.text(languageKey("ENGINEINFO", "AGAINST"));
     t.TiedText = read.text(languageKey("ENGINEINFO", "TIED"));
+    t.AsOfText = read.text(languageKey("ENGINEINFO", "ASOF"));
     return contents;
 }
 

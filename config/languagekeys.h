@@ -91,6 +91,7 @@ inline constexpr auto rows = std::to_array<LanguageKey>({
     {"ENGINEINFO", "FITS", "Fits your answers:", Loader, Single, Optional},
     {"ENGINEINFO", "AGAINST", "Against your answers:", Loader, Single, Optional},
     {"ENGINEINFO", "TIED", "Equal fit with:", Loader, Single, Optional},
+    {"ENGINEINFO", "ASOF", "", Loader, Single, Optional},
     {"URL", "HELP", "", HelpCommand, Single, Optional},
     {"ACCESSIBLE", "ENGINELIST", "Search engines, best match first", AccessibleName, Single,
      Optional},

@@ -41,6 +41,8 @@ struct LanguageTables
     QString FitsText;
     QString AgainstText;
     QString TiedText;
+    // Optional: when the facts were gathered, said once after every row's reasons.
+    QString AsOfText;
 
     // The counts the program works with: the file's counts limited to the
     // tables, so a file beyond the bounds never leads outside them.
