@@ -4,6 +4,8 @@
 
 #include "config/languagecode.h"
 
+#include "config/languagekeys.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -22,8 +24,7 @@ bool isLanguageCode(const QString &text)
 
 QString languageCode(const ProfileSnapshot &languageFile, const QString &path)
 {
-    const QString code =
-        languageFile.value(u"GENERAL", u"CODE", QString()).trimmed();
+    const QString code = readLanguageKey(languageFile, languageKey("GENERAL", "CODE")).trimmed();
     if (!code.isEmpty())
         return isLanguageCode(code) ? code : QString();
     const QDir folder = QFileInfo(path).dir();

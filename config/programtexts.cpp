@@ -25,17 +25,14 @@ static_assert(tableFollowsEnum(), "ProgramTextKeys lists the texts in enum order
 ProgramTexts::ProgramTexts()
 {
     for (std::size_t i = 0; i < ProgramTextKeys.size(); ++i)
-        m_texts[i] = QString::fromUtf8(ProgramTextKeys[i].defaultText);
+        m_texts[i] = ProgramTextKeys[i].key.defaultText();
 }
 
 ProgramTexts ProgramTexts::read(const ProfileSnapshot &languageFile)
 {
     ProgramTexts texts;
-    for (std::size_t i = 0; i < ProgramTextKeys.size(); ++i) {
-        const ProgramTextKey &entry = ProgramTextKeys[i];
-        texts.m_texts[i] = languageFile.value(QLatin1String(entry.section),
-                                              QLatin1String(entry.key), texts.m_texts[i]);
-    }
+    for (std::size_t i = 0; i < ProgramTextKeys.size(); ++i)
+        texts.m_texts[i] = readLanguageKey(languageFile, ProgramTextKeys[i].key);
     return texts;
 }
 

@@ -111,8 +111,7 @@ private Q_SLOTS:
             QVERIFY(ok->isDefault());
             QCOMPARE(ok->text(), u"OK"_qs);
             QCOMPARE(window.findChild<QLabel *>(u"lblDisclaimer"_qs)->text(),
-                     QString::fromUtf8(ProgramTextKeys[std::size_t(ProgramText::AboutNotice)]
-                                           .defaultText));
+                     languageKey("ABOUT", "NOTICE").defaultText());
             QCOMPARE(window.windowTitle(), QStringLiteral("About Zorvane"));
             for (const char *name : {"lblVersion", "lblDescription", "lblLanguage", "lblSkin"})
                 seen << window.findChild<QLabel *>(QLatin1String(name))->text();
@@ -140,8 +139,8 @@ private Q_SLOTS:
         Program p;
         QMap<QByteArray, QByteArray> sections;
         for (const ProgramTextKey &entry : ProgramTextKeys)
-            sections[entry.section] += entry.key + QByteArray("=") + entry.section + "." + entry.key
-                                       + " %1\n";
+            sections[entry.key.section] += entry.key.key + QByteArray("=") + entry.key.section + "."
+                                           + entry.key.key + " %1\n";
         QByteArray file = "[SEARCHENGINES]\nCOUNT=1\n[MATRIX]\nS0=x\n"
                           "[URL]\nURL1=nowhere\nURL2=nowhere\n";
         for (auto s = sections.cbegin(); s != sections.cend(); ++s)
