@@ -209,7 +209,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("explanation");
         QTest::newRow("answers that lift, none for a 0 value; the date at the top")
             << u"nYnNn"_qs << 0 << u"Alpha"_qs
-            << u"Pro:\nPrivate\nIndex: Borrowed\n\nAlpha runs its own index.\n\nAs of 2025"_qs;
+            << u"Pro:\nPrivate\nIndex: Borrowed\n\nAlpha runs its own index.\n\nFacts of <2026>"_qs;
         QTest::newRow("topic with the file's word for the answer, against")
             << u"nYnYn"_qs << 1 << u"Alpha"_qs
             << u"Pro:\nPrivate\n\nContra:\nIndex: yes\n\nAlpha runs its own index."_qs;
@@ -217,10 +217,12 @@ private Q_SLOTS:
             << u"nYnNnn"_qs << 1 << u"Gamma"_qs
             << u"Pro:\nPrivate\n\nContra:\nLinks\n\n<b>Gamma</b>  &amp; co"_qs;
         QTest::newRow("re-sorted: first row, without facts")
-            << u"nNn"_qs << 0 << u"Beta"_qs << u"Pro:\nTracked\n\nAs of 2025"_qs;
+            << u"nNn"_qs << 0 << u"Beta"_qs << u"Pro:\nTracked\n\nFacts of <2026>"_qs;
         QTest::newRow("tie at the top names the others")
             << u"nYn"_qs << 1 << u"Gamma"_qs
             << u"Pro:\nPrivate\n\nLevel with:\nAlpha\n\n<b>Gamma</b>  &amp; co"_qs;
+        QTest::newRow("before any answer: nothing spoken, the date shown")
+            << u"n"_qs << 1 << u"Beta"_qs << QString();
     }
 
     void rowsExplainTheirEngine()
@@ -239,7 +241,10 @@ private Q_SLOTS:
         QVERIFY(Qt::mightBeRichText(toolTip));  // only rich-text tooltips wrap
         QTextDocument shown;
         shown.setHtml(toolTip);
-        const QString dated = row == 0 ? explanation : explanation + u"\n\nAs of 2025"_qs;
+        const QString date = u"Facts of <2026>"_qs;
+        const QString dated = row == 0 ? explanation
+            : explanation.isEmpty()    ? date
+                                       : explanation + u"\n\n"_qs + date;
         QCOMPARE(shown.toPlainText(), QString(dated).replace(u"\n\n"_qs, u"\n"_qs));
         QVERIFY(m_program->messages.isEmpty());
     }

@@ -46,6 +46,13 @@ QList<ReasonParagraph> EngineReasons(int e, const LanguageTables &tables,
     return reasons;
 }
 
+QList<ReasonParagraph> WithAsOf(QList<ReasonParagraph> reasons, const LanguageTables &tables)
+{
+    if (!tables.AsOfText.isEmpty())
+        reasons.append({QString(), {tables.AsOfText}});
+    return reasons;
+}
+
 QString ReasonLine(const LanguageTables &tables, int q, int answer)
 {
     const QString &caption = answer > 0 ? tables.YesText[q] : tables.NoText[q];

@@ -36,6 +36,10 @@ struct ReasonParagraph
 QList<ReasonParagraph> EngineReasons(int e, const LanguageTables &tables,
                                      const GivenAnswers &answers, const ScoreTables &scores);
 
+// The paragraphs followed by the date of the facts (ASOF, if the file gives
+// one) as a paragraph without heading.
+QList<ReasonParagraph> WithAsOf(QList<ReasonParagraph> reasons, const LanguageTables &tables);
+
 // A reason: the question's topic and the word for the answer given
 // ("Own index: yes"); the topic and the answer's caption where the file has
 // no word for it; the caption alone for a question without a topic.

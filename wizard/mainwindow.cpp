@@ -6,46 +6,28 @@
 
 #include "config/accessiblenames.h"
 #include "config/languagefile.h"
-#include "config/profilereader.h"
 #include "config/programinfo.h"
-#include "shell/aboutwindow.h"
 #include "shell/browser.h"
-#include "shell/controls.h"
-#include "shell/explanationwindow.h"
 #include "shell/menubar.h"
-#include "shell/windowgeometry.h"
-#include "shell/randomsource.h"
+#include "shell/menucommands.h"
 #include "skin/pictures.h"
 #include "skin/skinapply.h"
 #include "skin/skinfile.h"
+#include "wizard/engineslist.h"
 #include "wizard/enterkey.h"
 #include "wizard/focusannouncement.h"
-#include "wizard/optionbutton.h"
+#include "wizard/mainwindowcontrols.h"
 #include "wizard/spokentexts.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QFrame>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 
 namespace zv {
-
-namespace {
-
-template <typename Control>
-Control *place(QWidget *parent, const char *name, const QRect &geometry)
-{
-    auto *control = new Control(parent);
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(geometry);
-    return control;
-}
-
-} // namespace
 
 frmZVS::frmZVS(ProgramServices services, QWidget *parent)
     : QMainWindow(parent),
@@ -58,92 +40,50 @@ frmZVS::frmZVS(ProgramServices services, QWidget *parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
-    createControls();
-    createMenus();
+    m_controls = createMainWindowControls(this);
+    connectControls();
+    buildMenuBar(menuBar(),
+                 mainMenuCommands({this, &m_services, m_browser.get(), &m_tables, &m_texts,
+                                   &m_appliedSkin},
+                                  [this] {
+                                      m_wizard.restart();
+                                      announceByFocus(m_controls.cmdNext);
+                                  }));
 }
 
 frmZVS::~frmZVS() = default;
 
-void frmZVS::createControls()
+void frmZVS::connectControls()
 {
-    m_form = new QWidget(this);
-    m_form->setObjectName(QStringLiteral("form"));
-    m_form->setFixedSize(twipsSize(9300, 6120));
-    setCentralWidget(m_form);
-
-    m_imgHelp = place<QLabel>(m_form, "imgHelp", twipsRect(60, 3600, 6255, 2415));
-    m_frame1 = place<QFrame>(m_form, "Frame1", twipsRect(60, 60, 6255, 3615));
-    static_cast<QFrame *>(m_frame1)->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    m_lstEngines = place<QListWidget>(m_form, "lstEngines", twipsRect(6420, 60, 2835, 5790));
-    m_lstEngines->setSelectionMode(QAbstractItemView::SingleSelection);
-
-    m_cmdNext = place<QPushButton>(m_frame1, "cmdNext", twipsRect(5340, 1860, 615, 615));
-    m_cmdNext->setIconSize(QSize(32, 32));
-    m_optNo = place<OptionButton>(m_frame1, "optNo", twipsRect(780, 2400, 4395, 975));
-    m_optYEs = place<OptionButton>(m_frame1, "optYEs", twipsRect(780, 1380, 4455, 975));
-    m_optYEs->setChecked(true);
-    m_imgQuestion = place<QLabel>(m_frame1, "imgQuestion", twipsRect(120, 240, 480, 540));
-    m_lblQuestion = placePlainLabel(m_frame1, "lblQuestion", twipsRect(720, 240, 5235, 1155));
-    m_lblStartText = placePlainLabel(m_frame1, "lblStartText", twipsRect(60, 240, 5175, 2355));
-
-    // The answer is chosen in tab order before Next is pressed.
-    setTabOrder(m_optYEs, m_optNo);
-    setTabOrder(m_optNo, m_cmdNext);
-    setTabOrder(m_cmdNext, m_lstEngines);
-
-    connect(m_cmdNext, &QPushButton::clicked, this, &frmZVS::cmdNext_Click);
-    connect(m_optYEs, &QRadioButton::toggled, this, [this](bool on) {
+    const MainWindowControls &c = m_controls;
+    connect(c.cmdNext, &QPushButton::clicked, this, &frmZVS::cmdNext_Click);
+    connect(c.optYEs, &QRadioButton::toggled, this, [this](bool on) {
         if (on) {
             m_wizard.setAnswer(Wizard::Yes);
             describeStep();
         }
     });
-    connect(m_optNo, &QRadioButton::toggled, this, [this](bool on) {
+    connect(c.optNo, &QRadioButton::toggled, this, [this](bool on) {
         if (on) {
             m_wizard.setAnswer(Wizard::No);
             describeStep();
         }
     });
-    connect(m_lstEngines, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *row) {
-        openEngineAtRow(m_lstEngines->row(row));
-    });
-
-    // After the list's own focus event, which speaks it as a whole.
+    connect(c.lstEngines, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem *row) { openEngineAtRow(m_controls.lstEngines->row(row)); });
+    // After the list's own focus event, which speaks the list as a whole.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-        if (now == m_lstEngines)
-            QMetaObject::invokeMethod(this, [this] { announceCurrentRow(m_lstEngines); },
-                                      Qt::QueuedConnection);
+        if (now == m_controls.lstEngines)
+            QMetaObject::invokeMethod(
+                this, [this] { announceCurrentRow(m_controls.lstEngines); },
+                Qt::QueuedConnection);
     });
 
     auto *enter = new EnterKey(this);
-    for (QWidget *control : {static_cast<QWidget *>(m_optYEs), static_cast<QWidget *>(m_optNo),
-                             static_cast<QWidget *>(m_cmdNext)})
-        enter->watch(control, [this] { m_cmdNext->click(); });
-    enter->watch(m_lstEngines, [this] { openEngineAtRow(m_lstEngines->currentRow()); });
-}
-
-void frmZVS::createMenus()
-{
-    MenuCommands commands;
-    commands.newWizard = [this] {
-        m_wizard.restart();
-        announceByFocus(m_cmdNext);
-    };
-    commands.exit = [this] {
-        if (m_services.quit)
-            m_services.quit();
-    };
-    commands.explanation = [this] { showExplanation(); };
-    commands.randomAddress = [this] { openRandomAddress(); };
-    commands.helpContents = [this] { showHelpContents(); };
-    commands.onlineHelp = [this] { showOnlineHelp(); };
-    commands.about = [this] { showAbout(); };
-    buildMenuBar(menuBar(), commands);
-}
-
-QString frmZVS::programFile(const QString &name) const
-{
-    return m_services.programDir + u'/' + name;
+    for (QWidget *control : std::initializer_list<QWidget *>{c.optYEs, c.optNo, c.cmdNext})
+        enter->watch(control, [this] { m_controls.cmdNext->click(); });
+    enter->watch(c.lstEngines,
+                 [this] { openEngineAtRow(m_controls.lstEngines->currentRow()); });
 }
 
 QString frmZVS::LanguageFile() const
@@ -158,19 +98,24 @@ QString frmZVS::SkinFile() const
 
 void frmZVS::Form_Load()
 {
+    // The language's own texts come first, so that a failing skin is reported
+    // in the language of the file.
+    const ProfileSnapshot language = ProfileSnapshot::fromFile(LanguageFile());
+    m_texts = ProgramTexts::read(language);
+    m_browser->useTexts(m_texts);
     {
-        LoadFailureReporter failures(m_services.showMessage);
+        LoadFailureReporter failures(m_services.showMessage, m_texts);
         LoadSkin(m_skin, SkinFile(), failures);
         failures.finish();
     }
     m_appliedSkin = withDefaultsForUnread(m_skin);
-    loadLanguage();
+    loadLanguage(language);
     SetLayout(0);
     setWindowTitle(CaptionPrefix + m_tables.LanguageName + u' '
                    + m_skin.SkinName);
     Question(0);
     WriteResults();
-    m_cmdNext->setFocus();  // Space starts the wizard and moves it on
+    m_controls.cmdNext->setFocus();  // Space starts the wizard and moves it on
 
     adjustSize();
     setFixedSize(size());
@@ -181,63 +126,48 @@ void frmZVS::Form_Load()
     }
 }
 
-void frmZVS::loadLanguage()
+void frmZVS::loadLanguage(const ProfileSnapshot &languageFile)
 {
-    LoadFailureReporter failures(m_services.showMessage);
-    LanguageFileContents contents = LoadLanguage(LanguageFile(), failures);
+    LoadFailureReporter failures(m_services.showMessage, m_texts);
+    LanguageFileContents contents = LoadLanguage(languageFile, failures);
     failures.finish();
     m_tables = std::move(contents.tables);
     setMenuCaptions(menuBar(), contents.menuCaptions);
-    m_lblStartText->setText(contents.welcomeText);
+    m_controls.lblStartText->setText(contents.welcomeText);
     m_wizard.ResetWizard();
-}
-
-MainWindowControls frmZVS::controls()
-{
-    MainWindowControls c;
-    c.window = this;
-    c.form = m_form;
-    c.Frame1 = m_frame1;
-    c.lstEngines = m_lstEngines;
-    c.imgHelp = m_imgHelp;
-    c.cmdNext = m_cmdNext;
-    c.optNo = m_optNo;
-    c.optYEs = m_optYEs;
-    c.imgQuestion = m_imgQuestion;
-    c.lblQuestion = m_lblQuestion;
-    c.lblStartText = m_lblStartText;
-    return c;
 }
 
 void frmZVS::SetLayout(std::int16_t iState)
 {
     m_iState = iState;
-    applyLayout(controls(), iState,
-                {m_appliedSkin, LanguageFile(), m_tables.FinishedText, m_services.programDir});
-    announceStep();
+    applyLayout(m_controls, iState,
+                {m_appliedSkin, LanguageFile(), m_texts[ProgramText::StartText],
+                 m_tables.FinishedText, m_services.programDir});
+    describeStep();
 }
 
 void frmZVS::Question(std::int16_t iStep)
 {
     if (iStep < 0 || iStep >= LanguageTables::MaxQuestions)
         return;
-    showPicture(m_imgQuestion, programFile(QStringLiteral("quest%1.ico").arg(iStep + 1)));
-    m_imgQuestion->setAccessibleName(
+    const MainWindowControls &c = m_controls;
+    showPicture(c.imgQuestion,
+                m_services.programDir + QStringLiteral("/quest%1.ico").arg(iStep + 1));
+    c.imgQuestion->setAccessibleName(
         readAccessibleName(ProfileSnapshot::fromFile(LanguageFile()),
                            AccessibleName::QuestionPicture) + u' '
         + QString::number(iStep + 1));
     const QString &question = m_tables.QuestionText[iStep];
     // The position is shown only where the file words it.
-    m_lblQuestion->setText(m_tables.PositionFormat.isEmpty()
-                               ? question
-                               : spokenLines({positionText(m_tables.PositionFormat, iStep,
-                                                           m_tables.questions()),
-                                              question}));
-    applySkinColors(m_lblQuestion, m_appliedSkin.QuestionForeColor,
+    c.lblQuestion->setText(
+        m_tables.PositionFormat.isEmpty()
+            ? question
+            : spokenLines({positionText(m_tables.PositionFormat, iStep, m_tables.questions()),
+                           question}));
+    applySkinColors(c.lblQuestion, m_appliedSkin.QuestionForeColor,
                     m_appliedSkin.QuestionBackColor);
-    m_optYEs->setText(m_tables.YesText[iStep]);
-    m_optNo->setText(m_tables.NoText[iStep]);
-    // Tabbing onto an answer reads the question it answers.
+    c.optYEs->setText(m_tables.YesText[iStep]);
+    c.optNo->setText(m_tables.NoText[iStep]);
     describeStep();
 }
 
@@ -245,20 +175,22 @@ void frmZVS::describeStep()
 {
     // A screen reader speaks the focused control's name, then its description:
     // an answer tells where the user is and what it answers, Next also which
-    // answer it will apply.
+    // answer it applies.
+    const MainWindowControls &c = m_controls;
     if (m_iState == 1) {
         const std::int16_t q = m_wizard.CurrentQuestion();
         const QString position = q < m_tables.questions()
-            ? positionText(m_tables.PositionFormat, q, m_tables.questions()) : QString();
-        const QString question = m_tables.QuestionText[q];
-        m_optYEs->setAccessibleDescription(spokenLines({position, question}));
-        m_optNo->setAccessibleDescription(spokenLines({position, question}));
-        const QAbstractButton *chosen = m_optNo->isChecked() ? m_optNo : m_optYEs;
-        m_cmdNext->setAccessibleDescription(spokenLines({position, question, chosen->text()}));
+            ? positionText(m_tables.PositionFormat, q, m_tables.questions())
+            : QString();
+        const QString asked = spokenLines({position, m_tables.QuestionText[q]});
+        c.optYEs->setAccessibleDescription(asked);
+        c.optNo->setAccessibleDescription(asked);
+        const QAbstractButton *chosen = c.optNo->isChecked() ? c.optNo : c.optYEs;
+        c.cmdNext->setAccessibleDescription(spokenLines({asked, chosen->text()}));
     } else if (m_iState == 2) {
-        m_cmdNext->setAccessibleDescription(spokenLines({m_lblStartText->text(), bestMatch()}));
+        c.cmdNext->setAccessibleDescription(spokenLines({c.lblStartText->text(), bestMatch()}));
     } else {
-        m_cmdNext->setAccessibleDescription(m_lblStartText->text());
+        c.cmdNext->setAccessibleDescription(c.lblStartText->text());
     }
 }
 
@@ -268,38 +200,30 @@ void frmZVS::announceStep()
     // The user stays on the control the step was taken from, unless the new
     // step hides it.
     QWidget *focused = QApplication::focusWidget();
-    const bool stays = focused && m_frame1->isAncestorOf(focused) && focused->isVisible();
-    announceByFocus(stays ? focused : m_cmdNext);
+    const bool stays =
+        focused && m_controls.Frame1->isAncestorOf(focused) && focused->isVisible();
+    announceByFocus(stays ? focused : m_controls.cmdNext);
+}
+
+QString frmZVS::bestMatch() const
+{
+    return bestMatchText(m_tables.BestMatchFormat, m_wizard.scores(), m_tables);
 }
 
 void frmZVS::WriteResults()
 {
-    m_lstEngines->clear();
-    const QStringList lines = m_wizard.sortedResultLines();
-    // The date of the facts shows in every tooltip, but is spoken once: for
-    // the first row, the one a screen reader speaks on entering the list.
-    QList<ReasonParagraph> asOf;
-    if (!m_tables.AsOfText.isEmpty())
-        asOf.append({QString(), {m_tables.AsOfText}});
-    for (int k = 0; k < lines.size(); ++k) {
-        auto *row = new QListWidgetItem(lines[k], m_lstEngines);
-        // Spoken without the blank that lines the percentages up.
-        row->setData(Qt::AccessibleTextRole, lines[k].trimmed());
-        const QList<ReasonParagraph> reasons = m_wizard.reasonsAtRow(k);
-        row->setData(Qt::ToolTipRole, ReasonsRichText(reasons + asOf));
-        row->setData(Qt::AccessibleDescriptionRole,
-                     ReasonsPlainText(k == 0 ? reasons + asOf : reasons));
-    }
+    QListWidget *list = m_controls.lstEngines;
+    writeEngineRows(list, m_wizard.sortedResultLines(), m_wizard);
     // Entering the list speaks the best match first; nothing looks selected.
-    if (m_lstEngines->count() > 0)
-        makeCurrentQuietly(m_lstEngines, 0);
-    if (m_lstEngines->hasFocus())
-        announceCurrentRow(m_lstEngines);
+    if (list->count() > 0)
+        makeCurrentQuietly(list, 0);
+    if (list->hasFocus())
+        announceCurrentRow(list);
 }
 
 void frmZVS::selectYes()
 {
-    m_optYEs->setChecked(true);
+    m_controls.optYEs->setChecked(true);
 }
 
 void frmZVS::cmdNext_Click()
@@ -310,62 +234,11 @@ void frmZVS::cmdNext_Click()
         announceStep();
 }
 
-QString frmZVS::bestMatch() const
-{
-    return bestMatchText(m_tables.BestMatchFormat, m_wizard.scores(), m_tables);
-}
-
 void frmZVS::openEngineAtRow(int row)
 {
     const int engine = m_wizard.engineAtRow(row);
     if (engine >= 0)
         m_browser->openEngine(m_tables.EngineLink[engine]);
-}
-
-void frmZVS::showExplanation()
-{
-    // The box is named by the menu entry that opened it; the button's
-    // description is the menu entry that opens the same addresses.
-    const auto caption = [this](const char *entry) {
-        return menuBar()->findChild<QAction *>(QLatin1String(entry))->iconText();
-    };
-    frmExplanation window(m_appliedSkin,
-                          {m_tables.ExplanationText, caption("fmnuTruth1"), caption("fmnuMoney1")},
-                          this);
-    connect(&window, &frmExplanation::clickHere, this, [this] {
-        m_services.random->reseed(m_services.clockSeed());
-        openRandomAddress();
-    });
-    m_services.showModal(window);
-}
-
-void frmZVS::openRandomAddress()
-{
-    m_browser->OpenInBrowser(
-        chooseAddress(m_services.random->next(), m_tables.Url1, m_tables.Url2));
-}
-
-void frmZVS::showHelpContents()
-{
-    m_browser->openLocalPage(m_services.files.helpPage);
-}
-
-void frmZVS::showOnlineHelp()
-{
-    // Read when chosen, like the other texts shown on demand; a language
-    // file without an address of its own gets the local page.
-    const QString address =
-        ReadIniValue(QStringLiteral("URL"), QStringLiteral("HELP"), QString(), LanguageFile());
-    if (address.isEmpty())
-        showHelpContents();
-    else
-        m_browser->OpenInBrowser(address);
-}
-
-void frmZVS::showAbout()
-{
-    frmAbout window(m_appliedSkin, m_services.programDir, LanguageFile(), SkinFile(), this);
-    m_services.showModal(window);
 }
 
 } // namespace zv

@@ -77,6 +77,7 @@ public:
     std::int16_t CurrentQuestion() const { return m_currentQuestion; }
     std::int16_t Answer() const { return m_answer; }
     bool finished() const { return m_currentQuestion >= m_tables.questions(); }
+    const LanguageTables &tables() const { return m_tables; }
     const ScoreTables &scores() const { return m_scores; }
 
 private:
