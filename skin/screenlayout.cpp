@@ -25,13 +25,6 @@ QString picturePath(const LayoutSources &sources, const char *fileName)
     return sources.programDir + u'/' + QLatin1String(fileName);
 }
 
-void showButtonPicture(QPushButton *button, const QString &path)
-{
-    const QIcon icon = loadIcon(path);
-    if (!icon.isNull())
-        button->setIcon(icon);
-}
-
 void applySkin(const MainWindowControls &c, const SkinSettings &skin)
 {
     applySkinColors(c.form, skin.FormForeColor, skin.FormBackColor);
@@ -107,9 +100,7 @@ void applyLayout(const MainWindowControls &c, std::int16_t iState, const LayoutS
         showButtonPicture(c.cmdNext, picturePath(sources, steps->buttonPicture));
     }
 
-    const QIcon icon = loadIcon(picturePath(sources, "zv.ico"));
-    if (!icon.isNull())
-        c.window->setWindowIcon(icon);
+    showWindowIcon(c.window, picturePath(sources, "zv.ico"));
 }
 
 } // namespace zv
