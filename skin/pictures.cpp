@@ -4,47 +4,17 @@
 
 #include "skin/pictures.h"
 
+#include "config/filestamp.h"
+
 #include <QAbstractButton>
 #include <QCoreApplication>
-#include <QFile>
 #include <QHash>
 #include <QImageReader>
 #include <QLabel>
 
-#include <sys/stat.h>
-
-#include <tuple>
-
 namespace zv {
 
 namespace {
-
-// What tells one version of a file from another, to the nanosecond.
-struct FileStamp
-{
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = 0;
-    timespec modified{};
-    timespec changed{};
-
-    friend bool operator==(const FileStamp &a, const FileStamp &b)
-    {
-        const auto fields = [](const FileStamp &s) {
-            return std::tie(s.device, s.inode, s.size, s.modified.tv_sec, s.modified.tv_nsec,
-                            s.changed.tv_sec, s.changed.tv_nsec);
-        };
-        return fields(a) == fields(b);
-    }
-};
-
-std::optional<FileStamp> stampOf(const QString &path)
-{
-    struct stat info;
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return std::nullopt;
-    return FileStamp{info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
-}
 
 // One decoded form of one file: which form, and for which screen or size.
 struct PictureKey

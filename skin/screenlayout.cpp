@@ -6,7 +6,7 @@
 
 #include "config/accessiblenames.h"
 #include "config/languagekeys.h"
-#include "config/profilesnapshot.h"
+#include "config/snapshotcache.h"
 #include "skin/pictures.h"
 #include "skin/skinapply.h"
 
@@ -68,7 +68,9 @@ void setPlainToolTip(QWidget *widget, const QString &text)
 void applyLayout(const MainWindowControls &c, std::int16_t iState, const LayoutSources &sources)
 {
     // The tooltips are read anew at every change, so an edited file shows.
-    const ProfileSnapshot language = ProfileSnapshot::fromFile(sources.languageFile);
+    const std::shared_ptr<const ProfileSnapshot> snapshot =
+        currentSnapshot(sources.languageFile);
+    const ProfileSnapshot &language = *snapshot;
     const QString listTip = readLanguageKey(language, languageKey("TOOLTIP", "SELIST"));
     setPlainToolTip(c.lstEngines, listTip);
     c.lstEngines->setAccessibleDescription(listTip);
