@@ -68,6 +68,12 @@ public:
         return text(key.section, QLatin1String(key.key), key.defaultText());
     }
 
+    // The numbered key's entry n, without a check of bounds.
+    QString text(const LanguageKey &key, int n) const
+    {
+        return text(key.section, NumberedKey(key.key, n), key.defaultText());
+    }
+
     std::int16_t count(const LanguageKey &key) const
     {
         const QString value = text(key);
@@ -244,18 +250,14 @@ LanguageFileContents LoadLanguage(const ProfileSnapshot &languageFile, FailureRe
     t.FinishedText = read.text(languageKey("STARTEND", "FINISHED"));
     // Read last and only within the tables, so files without them load, and
     // fail, exactly as before.
-    constexpr LanguageKey info = languageKey("ENGINEINFO", "INFO");
     for (int n = 0; n < t.engines(); ++n)
-        t.EngineInfo[std::size_t(n)] =
-            read.text(info.section, NumberedKey(info.key, n), info.defaultText());
+        t.EngineInfo[std::size_t(n)] = read.text(languageKey("ENGINEINFO", "INFO"), n);
     t.FitsText = read.text(languageKey("ENGINEINFO", "FITS"));
     t.AgainstText = read.text(languageKey("ENGINEINFO", "AGAINST"));
     t.TiedText = read.text(languageKey("ENGINEINFO", "TIED"));
     t.AsOfText = read.text(languageKey("ENGINEINFO", "ASOF"));
-    constexpr LanguageKey topic = languageKey("QUESTIONS", "T");
     for (int n = 0; n < t.questions(); ++n)
-        t.QuestionTopic[std::size_t(n)] =
-            read.text(topic.section, NumberedKey(topic.key, n), topic.defaultText());
+        t.QuestionTopic[std::size_t(n)] = read.text(languageKey("QUESTIONS", "T"), n);
     t.YesWord = read.text(languageKey("ENGINEINFO", "YES"));
     t.NoWord = read.text(languageKey("ENGINEINFO", "NO"));
     t.PositionFormat = read.text(languageKey("ACCESSIBLE", "POSITION"));

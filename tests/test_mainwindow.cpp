@@ -298,8 +298,9 @@ private Q_SLOTS:
             QCOMPARE(focused->accessibleDescription(),
                      focus == u"cmdNext"_qs ? asked + u'\n' + chosen[q] : asked);
             // Shown only where the file words it.
-            QCOMPARE(control<QLabel>("lblQuestion")->text(),
-                     position.isEmpty() ? questions[q] : asked);
+            QCOMPARE(control<QLabel>("lblQuestion")->text(), questions[q]);
+            QCOMPARE(control<QLabel>("lblPosition")->isVisible(), !position.isEmpty());
+            QCOMPARE(control<QLabel>("lblPosition")->text(), where);
             press();
         }
         auto *next = control<QPushButton>("cmdNext");

@@ -116,6 +116,7 @@ private Q_SLOTS:
         for (std::int16_t q = 0; q < w.tables().QuestionCount; ++q) {
             w.Question(q);
             note(u"lblQuestion"_qs, labelCutOff(p.find<QLabel>(u"lblQuestion"_qs)));
+            note(u"lblPosition"_qs, labelCutOff(p.find<QLabel>(u"lblPosition"_qs)));
             note(u"optYEs"_qs, answerCutOff(p.find<QRadioButton>(u"optYEs"_qs)));
             note(u"optNo"_qs, answerCutOff(p.find<QRadioButton>(u"optNo"_qs)));
         }

@@ -7,6 +7,8 @@
 #include "config/accessiblenames.h"
 #include "config/languagefile.h"
 #include "config/programinfo.h"
+#include "shell/controls.h"
+#include "shell/windowgeometry.h"
 #include "config/snapshotcache.h"
 #include "shell/browser.h"
 #include "shell/menubar.h"
@@ -42,6 +44,8 @@ frmZVS::frmZVS(ProgramServices services, QWidget *parent)
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
     m_controls = createMainWindowControls(this);
+    m_lblPosition = placePlainLabel(m_controls.Frame1, "lblPosition", twipsRect(720, 30, 5235, 210));
+    m_lblPosition->hide();
     connectControls();
     buildMenuBar(menuBar(),
                  mainMenuCommands({this, &m_services, m_browser.get(), &m_tables, &m_texts,
@@ -144,6 +148,7 @@ void frmZVS::SetLayout(std::int16_t iState)
     applyLayout(m_controls, iState,
                 {m_appliedSkin, LanguageFile(), m_texts[ProgramText::StartText],
                  m_tables.FinishedText, m_services.programDir});
+    showPosition();
     describeStep();
 }
 
@@ -158,17 +163,25 @@ void frmZVS::Question(std::int16_t iStep)
         readAccessibleName(*currentSnapshot(LanguageFile()), AccessibleName::QuestionPicture)
         + u' ' + QString::number(iStep + 1));
     const QString &question = m_tables.QuestionText[iStep];
-    // The position is shown only where the file words it.
-    c.lblQuestion->setText(
-        m_tables.PositionFormat.isEmpty()
-            ? question
-            : spokenLines({positionText(m_tables.PositionFormat, iStep, m_tables.questions()),
-                           question}));
+    c.lblQuestion->setText(question);
+    m_lblPosition->setText(positionText(m_tables.PositionFormat, iStep, m_tables.questions()));
     applySkinColors(c.lblQuestion, m_appliedSkin.QuestionForeColor,
                     m_appliedSkin.QuestionBackColor);
     c.optYEs->setText(m_tables.YesText[iStep]);
     c.optNo->setText(m_tables.NoText[iStep]);
     describeStep();
+}
+
+void frmZVS::showPosition()
+{
+    // Shown only where the file words it, small in the margin above the
+    // question, so every other control keeps its place.
+    QFont font = m_controls.lblQuestion->font();
+    font.setPointSizeF(font.pointSizeF() * 0.7);
+    m_lblPosition->setFont(font);
+    applySkinColors(m_lblPosition, m_appliedSkin.QuestionForeColor,
+                    m_appliedSkin.QuestionBackColor);
+    m_lblPosition->setVisible(m_iState == 1 && !m_tables.PositionFormat.isEmpty());
 }
 
 void frmZVS::describeStep()

@@ -52,6 +52,7 @@ public:
 private:
     void connectControls();
     void loadLanguage(const ProfileSnapshot &languageFile);
+    void showPosition();
     void describeStep();
     void announceStep();
     QString bestMatch() const;
@@ -67,6 +68,7 @@ private:
     Wizard m_wizard;
     std::int16_t m_iState = 0;
     MainWindowControls m_controls;
+    QLabel *m_lblPosition = nullptr;  // the question's position, where the file words it
 };
 
 } // namespace zv
