@@ -240,6 +240,10 @@ LanguageFileContents LoadLanguage(const ProfileSnapshot &languageFile, FailureRe
     t.FitsText = read.text("ENGINEINFO", "FITS", "Fits your answers:");
     t.AgainstText = read.text("ENGINEINFO", "AGAINST", "Against your answers:");
     t.TiedText = read.text("ENGINEINFO", "TIED", "Equal fit with:");
+    t.WeightedText = read.text("ENGINEINFO", "WEIGHTED", " (matters a lot)");
+    t.SkipText = read.text("QUESTIONS", "SKIP", "");
+    t.ImportantText = read.text("QUESTIONS", "IMPORTANT", "");
+    t.BackText = read.text("QUESTIONS", "BACK", "");
     return contents;
 }
 

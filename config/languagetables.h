@@ -46,11 +46,21 @@ struct LanguageTables
     QString FitsText;
     QString AgainstText;
     QString TiedText;
+    // Optional: the captions of a third answer, of the box that makes an
+    // answer count twice and of the Back button, each empty when the file
+    // asks for no such control; and the mark of a weighted answer's reason.
+    QString SkipText;
+    QString ImportantText;
+    QString BackText;
+    QString WeightedText;
 
     // The counts the program works with: the file's counts limited to the
     // tables, so a file beyond the bounds never leads outside them.
     int engines() const;
     int questions() const;
+
+    // Whether the file asks for any of the answer controls beyond Yes and No.
+    bool hasAnswerControls() const;
 
     // Engine e's value for question q; 0 (neutral) where the position lies
     // outside the matrix.
