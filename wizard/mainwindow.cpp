@@ -18,9 +18,11 @@
 #include "skin/pictures.h"
 #include "skin/skinapply.h"
 #include "skin/skinfile.h"
+#include "wizard/answercontrols.h"
 #include "wizard/optionbutton.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -83,20 +85,16 @@ void frmZVS::createControls()
     m_lblQuestion = placePlainLabel(m_frame1, "lblQuestion", twipsRect(720, 240, 5235, 1155));
     m_lblStartText = placePlainLabel(m_frame1, "lblStartText", twipsRect(60, 240, 5175, 2355));
 
-    // The answer is chosen in tab order before Next is pressed.
-    setTabOrder(m_optYEs, m_optNo);
-    setTabOrder(m_optNo, m_cmdNext);
-    setTabOrder(m_cmdNext, m_lstEngines);
+    m_answers = new AnswerControls(m_frame1, m_optYEs, m_optNo, m_cmdNext, m_wizard);
+
+    // The answer is chosen in tab order before Next is pressed; controls the
+    // language file does not ask for stay hidden and out of the chain.
+    QWidget *chain[] = {m_optYEs, m_optNo, m_answers->optSkip(), m_answers->chkImportant(),
+                        m_answers->cmdBack(), m_cmdNext, m_lstEngines};
+    for (std::size_t i = 1; i < std::size(chain); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
 
     connect(m_cmdNext, &QPushButton::clicked, this, &frmZVS::cmdNext_Click);
-    connect(m_optYEs, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            m_wizard.setAnswer(Wizard::Yes);
-    });
-    connect(m_optNo, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            m_wizard.setAnswer(Wizard::No);
-    });
     connect(m_lstEngines, &QListWidget::itemDoubleClicked, this, &frmZVS::lstEngines_DblClick);
     m_lstEngines->installEventFilter(this);
 }
@@ -165,6 +163,7 @@ void frmZVS::loadLanguage()
     m_tables = std::move(contents.tables);
     setMenuCaptions(menuBar(), contents.menuCaptions);
     m_lblStartText->setText(contents.welcomeText);
+    m_answers->load(m_tables);
     m_wizard.ResetWizard();
 }
 
@@ -182,6 +181,9 @@ MainWindowControls frmZVS::controls()
     c.imgQuestion = m_imgQuestion;
     c.lblQuestion = m_lblQuestion;
     c.lblStartText = m_lblStartText;
+    c.optSkip = m_answers->optSkip();
+    c.chkImportant = m_answers->chkImportant();
+    c.cmdBack = m_answers->cmdBack();
     return c;
 }
 
@@ -208,9 +210,7 @@ void frmZVS::Question(std::int16_t iStep)
                     m_appliedSkin.QuestionBackColor);
     m_optYEs->setText(m_tables.YesText[iStep]);
     m_optNo->setText(m_tables.NoText[iStep]);
-    // Tabbing onto an answer reads the question it answers.
-    m_optYEs->setAccessibleDescription(question);
-    m_optNo->setAccessibleDescription(question);
+    m_answers->showQuestion(question);
     announceStep();
 }
 
@@ -223,6 +223,7 @@ void frmZVS::announceStep()
         m_lblStartText->isHidden() ? m_lblQuestion->text() : m_lblStartText->text();
     if (m_cmdNext->accessibleDescription() != shown)
         m_cmdNext->setAccessibleDescription(shown);
+    m_answers->update(m_iState, shown);
 }
 
 void frmZVS::WriteResults()
@@ -239,9 +240,9 @@ void frmZVS::WriteResults()
     }
 }
 
-void frmZVS::selectYes()
+void frmZVS::showChoice(std::int16_t answer, bool weighted)
 {
-    m_optYEs->setChecked(true);
+    m_answers->showChoice(answer, weighted);
 }
 
 void frmZVS::cmdNext_Click()

@@ -24,6 +24,7 @@ class QRadioButton;
 
 namespace zv {
 
+class AnswerControls;
 class Browser;
 class BrowserLauncher;
 class RandomSource;
@@ -60,7 +61,7 @@ public:
     std::int16_t layoutState() const override { return m_iState; }
     void Question(std::int16_t iStep) override;
     void WriteResults() override;
-    void selectYes() override;
+    void showChoice(std::int16_t answer, bool weighted) override;
 
     const LanguageTables &tables() const { return m_tables; }
     const SkinSettings &skin() const { return m_skin; }
@@ -104,6 +105,7 @@ private:
     QLabel *m_imgQuestion = nullptr;
     QLabel *m_lblQuestion = nullptr;
     QLabel *m_lblStartText = nullptr;
+    AnswerControls *m_answers = nullptr;  // the answer controls beyond Yes and No
 };
 
 } // namespace zv
