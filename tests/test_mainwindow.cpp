@@ -215,18 +215,17 @@ private Q_SLOTS:
         QTest::newRow("tie at the top names the others")
             << u"nYn"_qs << 1
             << u"Gamma\n<b>Gamma</b>  &amp; co\n\nPro:\nPrivate\n\nLevel with:\nAlpha"_qs;
+        const QString alphaFits = u"Alpha\nAlpha runs its own index.\n\nPro:\n"_qs;
         // Alpha 2 x 1 + 0.5 over 3, Gamma 2 over 3, Beta -3 over 3.
         QTest::newRow("weighted answer marked")
-            << u"nYWnNn"_qs << 0
-            << u"Alpha\nAlpha runs its own index.\n\nPro:\nPrivate (a lot)\nBorrowed"_qs;
+            << u"nYWnNn"_qs << 0 << alphaFits + u"Private (a lot)\nBorrowed"_qs;
         QTest::newRow("skipped answer gives no line")
-            << u"nSnNn"_qs << 0 << u"Alpha\nAlpha runs its own index.\n\nPro:\nBorrowed"_qs;
-        const QString afterYes =
-            u"Alpha\nAlpha runs its own index.\n\nPro:\nPrivate\n\nLevel with:\nGamma"_qs;
+            << u"nSnNn"_qs << 0 << alphaFits + u"Borrowed"_qs;
+        const QString afterYes = alphaFits + u"Private\n\nLevel with:\nGamma"_qs;
         QTest::newRow("back forgets the later answer") << u"nYnNnB"_qs << 0 << afterYes;
         QTest::newRow("Alt+Left goes back") << u"nYnNnL"_qs << 0 << afterYes;
         QTest::newRow("back, then a weighted answer")
-            << u"nYnNnBWn"_qs << 0 << afterYes.section(u'\n', 0, 4) + u"\nBorrowed (a lot)"_qs;
+            << u"nYnNnBWn"_qs << 0 << alphaFits + u"Private\nBorrowed (a lot)"_qs;
     }
 
     void rowsExplainTheirEngine()
