@@ -244,6 +244,7 @@ LanguageFileContents LoadLanguage(const ProfileSnapshot &languageFile, FailureRe
     t.SkipText = read.text("QUESTIONS", "SKIP", "");
     t.ImportantText = read.text("QUESTIONS", "IMPORTANT", "");
     t.BackText = read.text("QUESTIONS", "BACK", "");
+    t.AsOfText = read.text("ENGINEINFO", "ASOF", "");
     return contents;
 }
 

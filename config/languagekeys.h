@@ -57,6 +57,7 @@ inline constexpr std::array OptionalLanguageKeyNames = {
     LanguageKeyName{"QUESTIONS", "SKIP"},
     LanguageKeyName{"QUESTIONS", "IMPORTANT"},
     LanguageKeyName{"QUESTIONS", "BACK"},
+    LanguageKeyName{"ENGINEINFO", "ASOF"},
     LanguageKeyName{"URL", "HELP"},
     LanguageKeyName{"ACCESSIBLE", "ENGINELIST"},
     LanguageKeyName{"ACCESSIBLE", "QUESTIONAREA"},

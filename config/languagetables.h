@@ -53,6 +53,8 @@ struct LanguageTables
     QString ImportantText;
     QString BackText;
     QString WeightedText;
+    // Optional: when the facts were gathered, said once after every row's reasons.
+    QString AsOfText;
 
     // The counts the program works with: the file's counts limited to the
     // tables, so a file beyond the bounds never leads outside them.

@@ -206,26 +206,32 @@ private Q_SLOTS:
         QTest::addColumn<QString>("explanation");
         QTest::newRow("answers that lift, none for a 0 value")
             << u"nYnNn"_qs << 0
-            << u"Alpha\nAlpha runs its own index.\n\nPro:\nPrivate\nBorrowed"_qs;
+            << u"Alpha\nAlpha runs its own index.\n\nPro:\nPrivate\nBorrowed\n\n"
+               u"Facts of <2026>"_qs;
         QTest::newRow("markup shown as written")
             << u"nYnNnn"_qs << 1
-            << u"Gamma\n<b>Gamma</b>  &amp; co\n\nPro:\nPrivate\n\nContra:\nLinks"_qs;
+            << u"Gamma\n<b>Gamma</b>  &amp; co\n\nPro:\nPrivate\n\nContra:\nLinks\n\n"
+               u"Facts of <2026>"_qs;
         QTest::newRow("re-sorted: first row")
-            << u"nNn"_qs << 0 << u"Beta\n\nPro:\nTracked"_qs;
+            << u"nNn"_qs << 0 << u"Beta\n\nPro:\nTracked\n\nFacts of <2026>"_qs;
         QTest::newRow("tie at the top names the others")
             << u"nYn"_qs << 1
-            << u"Gamma\n<b>Gamma</b>  &amp; co\n\nPro:\nPrivate\n\nLevel with:\nAlpha"_qs;
+            << u"Gamma\n<b>Gamma</b>  &amp; co\n\nPro:\nPrivate\n\nLevel with:\nAlpha\n\n"
+               u"Facts of <2026>"_qs;
+        QTest::newRow("before any answer: the facts' date still closes it")
+            << u"n"_qs << 1 << u"Beta\n\nFacts of <2026>"_qs;
         const QString alphaFits = u"Alpha\nAlpha runs its own index.\n\nPro:\n"_qs;
+        const QString asOf = u"\n\nFacts of <2026>"_qs;
         // Alpha 2 x 1 + 0.5 over 3, Gamma 2 over 3, Beta -3 over 3.
         QTest::newRow("weighted answer marked")
-            << u"nYWnNn"_qs << 0 << alphaFits + u"Private (a lot)\nBorrowed"_qs;
+            << u"nYWnNn"_qs << 0 << alphaFits + u"Private (a lot)\nBorrowed"_qs + asOf;
         QTest::newRow("skipped answer gives no line")
-            << u"nSnNn"_qs << 0 << alphaFits + u"Borrowed"_qs;
-        const QString afterYes = alphaFits + u"Private\n\nLevel with:\nGamma"_qs;
+            << u"nSnNn"_qs << 0 << alphaFits + u"Borrowed"_qs + asOf;
+        const QString afterYes = alphaFits + u"Private\n\nLevel with:\nGamma"_qs + asOf;
         QTest::newRow("back forgets the later answer") << u"nYnNnB"_qs << 0 << afterYes;
         QTest::newRow("Alt+Left goes back") << u"nYnNnL"_qs << 0 << afterYes;
         QTest::newRow("back, then a weighted answer")
-            << u"nYnNnBWn"_qs << 0 << alphaFits + u"Private\nBorrowed (a lot)"_qs;
+            << u"nYnNnBWn"_qs << 0 << alphaFits + u"Private\nBorrowed (a lot)"_qs + asOf;
     }
 
     void rowsExplainTheirEngine()

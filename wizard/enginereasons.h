@@ -26,7 +26,8 @@ struct ReasonParagraph
 // under AGAINST, in question order, a weighted answer's caption followed by
 // WEIGHTED (skipped questions give no line); and, when it shares the leading score
 // with others, TIED with their names in list order. Headings without lines
-// are left out. `scores` must be sorted (EngineOrder as the list shows it).
+// are left out. ASOF, if any, closes them as a paragraph without heading.
+// `scores` must be sorted (EngineOrder as the list shows it).
 QList<ReasonParagraph> EngineReasons(int e, const LanguageTables &tables,
                                      const GivenAnswers &answers, const ScoreTables &scores);
 
