@@ -7,11 +7,13 @@
 #include "check/fairness.h"
 #include "config/accessiblenames.h"
 #include "config/languagefile.h"
+#include "config/languagekeys.h"
 #include "config/profilereader.h"
 #include "recordingreporter.h"
 #include "testfiles.h"
 #include "wizard/scoring.h"
 
+#include <QRegularExpression>
 #include <QSet>
 #include <QtTest>
 
@@ -42,6 +44,33 @@ QString leader(const zv::LanguageTables &tables, QStringView answers)
     return tables.EngineName[std::size_t(scores.EngineOrder[0])];
 }
 
+// The key rows of the help page chapter that `link` leads to (a page and
+// the id of its heading), one line each: "SECTION KEY default", a numbered
+// key as its prefix followed by "<n>".
+QStringList helpPageKeyRows(const QUrl &link)
+{
+    const QString page = QString::fromUtf8(readTestFile(link.toLocalFile()));
+    const qsizetype heading = page.indexOf(u"<h2 id=\""_qs + link.fragment() + u'"');
+    if (heading < 0)
+        return {u"no chapter "_qs + link.toString()};
+    const QString chapter = page.sliced(heading, page.indexOf(u"<h2"_qs, heading + 1) - heading);
+    static const QRegularExpression row(
+        uR"(<tr><td>([A-Z]+)</td><td>([A-Z0-9]+)(<i>n</i>)?</td><td>(.*?)</td>)"_qs);
+    static const QRegularExpression code(uR"(^<code>(.*)</code>$)"_qs);
+    QStringList rows;
+    auto rowMatches = row.globalMatch(chapter);
+    while (rowMatches.hasNext()) {
+        const QRegularExpressionMatch m = rowMatches.next();
+        const QRegularExpressionMatch shown = code.match(m.captured(4));
+        QString defaultValue = shown.hasMatch() ? shown.captured(1) : QString();
+        defaultValue.replace(u"&lt;"_qs, u"<"_qs).replace(u"&gt;"_qs, u">"_qs);
+        defaultValue.replace(u"&amp;"_qs, u"&"_qs);
+        rows << m.captured(1) + u' ' + m.captured(2) + (m.hasCaptured(3) ? u"<n>"_qs : QString())
+                    + u' ' + defaultValue;
+    }
+    return rows;
+}
+
 } // namespace
 
 class TestShippedContent : public QObject
@@ -66,7 +95,7 @@ private Q_SLOTS:
         // over the shipped files.
         QStringList keys = u"ENGINEINFO/FITS ENGINEINFO/AGAINST ENGINEINFO/TIED"_qs.split(u' ');
         for (const zv::AccessibleNameKey &k : zv::AccessibleNameKeys)
-            keys << QLatin1String(zv::AccessibleNamesSection) + u'/' + QLatin1String(k.key);
+            keys << QLatin1String(k.key.section) + u'/' + QLatin1String(k.key.key);
         for (const QString &key : keys)
             QVERIFY2(!zv::ReadIniValue(key.section(u'/', 0, 0), key.section(u'/', 1), {}, file)
                           .isEmpty(),
@@ -75,6 +104,38 @@ private Q_SLOTS:
             const QByteArray v = line.mid(line.indexOf('=') + 1).trimmed();
             QVERIFY2(!line.contains('=') || (!v.isEmpty() && v != "???"), line.constData());
         }
+    }
+
+    // Each help page's reference of the language file, its own or the one it
+    // links to, lists exactly the keys the program reads, each with its
+    // default (a shown default in <code>, "empty" for none).
+    void helpPageListsTheKeys_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("linkToReference");
+        QTest::newRow("en") << u"zvs.html"_qs << u"#language"_qs;
+        QTest::newRow("de") << u"languages/de/zvs.html"_qs << u"../../zvs.html#language"_qs;
+    }
+
+    void helpPageListsTheKeys()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, linkToReference);
+        const QUrl pageUrl = QUrl::fromLocalFile(kShipped + page);
+        if (!linkToReference.startsWith(u'#')) {
+            QVERIFY(QString::fromUtf8(readTestFile(pageUrl.toLocalFile()))
+                        .contains(u"href=\""_qs + linkToReference + u'"'));
+        }
+        QStringList table;
+        for (const zv::LanguageKey &k : zv::LanguageKeys) {
+            table << QLatin1String(k.section) + u' ' + QLatin1String(k.key)
+                         + (k.numbering == zv::KeyNumbering::Single ? QString() : u"<n>"_qs)
+                         + u' ' + k.defaultText();
+        }
+        QStringList listed = helpPageKeyRows(pageUrl.resolved(QUrl(linkToReference)));
+        table.sort();
+        listed.sort();
+        QCOMPARE(listed, table);
     }
 
     // Over every set of Yes/No answers: no engine leads alone too often, few
