@@ -4,33 +4,22 @@
 
 #include "wizard/answercontrols.h"
 
-#include "skin/screenlayout.h"
-#include "wizard/optionbutton.h"
-
 #include <QCheckBox>
 #include <QPushButton>
 #include <QShortcut>
 
 namespace zv {
 
-AnswerControls::AnswerControls(QWidget *frame, QRadioButton *yes, QRadioButton *no,
-                               QPushButton *next, Wizard &wizard)
-    : QObject(frame),
-      m_yes(yes),
-      m_no(no),
-      m_next(next),
+AnswerControls::AnswerControls(const MainWindowControls &c, Wizard &wizard, QObject *parent)
+    : QObject(parent),
       m_wizard(wizard),
-      m_skip(new OptionButton(frame)),
-      m_important(new QCheckBox(frame)),
-      m_back(new QPushButton(frame))
+      m_yes(c.optYEs),
+      m_no(c.optNo),
+      m_skip(c.optSkip),
+      m_important(c.chkImportant),
+      m_back(c.cmdBack),
+      m_next(c.cmdNext)
 {
-    m_skip->setObjectName(QStringLiteral("optSkip"));
-    m_important->setObjectName(QStringLiteral("chkImportant"));
-    m_back->setObjectName(QStringLiteral("cmdBack"));
-    for (QWidget *control : {static_cast<QWidget *>(m_skip), static_cast<QWidget *>(m_important),
-                             static_cast<QWidget *>(m_back)})
-        control->hide();
-
     connect(m_yes, &QRadioButton::toggled, this, [this] { chosen(m_yes, Wizard::Yes); });
     connect(m_no, &QRadioButton::toggled, this, [this] { chosen(m_no, Wizard::No); });
     connect(m_skip, &QRadioButton::toggled, this, [this] { chosen(m_skip, Wizard::Skip); });
@@ -38,7 +27,7 @@ AnswerControls::AnswerControls(QWidget *frame, QRadioButton *yes, QRadioButton *
             [this](bool on) { m_wizard.setWeighted(on); });
     connect(m_back, &QPushButton::clicked, this, [this] { m_wizard.backPressed(); });
     // Only a Back in sight answers Alt+Left; a file without BACK never shows one.
-    auto *backKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Left), frame->window());
+    auto *backKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Left), c.window);
     connect(backKey, &QShortcut::activated, this, [this] {
         if (m_back->isVisible())
             m_wizard.backPressed();

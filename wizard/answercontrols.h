@@ -5,6 +5,7 @@
 #pragma once
 
 #include "config/languagetables.h"
+#include "skin/screenlayout.h"
 #include "wizard/wizardflow.h"
 
 #include <QObject>
@@ -14,28 +15,19 @@
 class QCheckBox;
 class QPushButton;
 class QRadioButton;
-class QWidget;
 
 namespace zv {
 
-// The answer controls of the question frame and their wiring to the wizard:
-// Yes and No, and those a language file may ask for: the third answer
-// optSkip, the box chkImportant that makes an answer count twice, and the
-// Back button cmdBack (also Alt+Left). The three are created hidden and show
-// only for a file that gives their captions.
+// The answer controls of the question frame wired to the wizard: Yes and
+// No, and those a language file may ask for: the third answer optSkip, the
+// box chkImportant that makes an answer count twice, and the Back button
+// cmdBack (also Alt+Left). The three show only for a file that captions them.
 class AnswerControls : public QObject
 {
     Q_OBJECT
 
 public:
-    // Creates optSkip, chkImportant and cmdBack in `frame`, beside the
-    // window's Yes and No options and its Next button.
-    AnswerControls(QWidget *frame, QRadioButton *yes, QRadioButton *no, QPushButton *next,
-                   Wizard &wizard);
-
-    QRadioButton *optSkip() const { return m_skip; }
-    QCheckBox *chkImportant() const { return m_important; }
-    QPushButton *cmdBack() const { return m_back; }
+    AnswerControls(const MainWindowControls &controls, Wizard &wizard, QObject *parent);
 
     // Takes the captions of a freshly loaded language file; when it asks for
     // any of the three, places every answer control to make room for them.
@@ -58,13 +50,13 @@ public:
 private:
     void chosen(QRadioButton *option, std::int16_t answer);
 
+    Wizard &m_wizard;
     QRadioButton *m_yes;
     QRadioButton *m_no;
-    QPushButton *m_next;
-    Wizard &m_wizard;
     QRadioButton *m_skip;
     QCheckBox *m_important;
     QPushButton *m_back;
+    QPushButton *m_next;
     bool m_hasSkip = false;
     bool m_hasImportant = false;
 };
