@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QShortcut>
 
 namespace zv {
