@@ -122,6 +122,9 @@ private Q_SLOTS:
                       "S0=2,2\nS1=2,-2\nS2=2,2\n", "S0=\nS1=\nS2=\n")
             << QList<E>{{Kind::Warning, "IMPORTANT=", "IMPORTANT is never shown"},
                         {Kind::Warning, "BACK=", "BACK is never shown"}};
+        QTest::newRow("text without its %1")
+            << edited(L, "[URL]\n", "[FAILURE]\nHELDBACK=Weitere Werte\nNOBROWSER=Kein %1\n[URL]\n")
+            << QList<E>{{Kind::Warning, "HELDBACK=", "HELDBACK has no %1"}};
         QTest::newRow("misspelt key")
             << edited(L, "Q1=", "QUESTON1=")
             << QList<E>{{Kind::Warning, "[QUESTIONS]", "Q1"}, {Kind::Warning, "QUESTON1", "Q1?"}};
