@@ -262,6 +262,10 @@ LanguageFileContents LoadLanguage(const ProfileSnapshot &languageFile, FailureRe
     t.NoWord = read.text(languageKey("ENGINEINFO", "NO"));
     t.PositionFormat = read.text(languageKey("ACCESSIBLE", "POSITION"));
     t.BestMatchFormat = read.text(languageKey("ACCESSIBLE", "BESTMATCH"));
+    t.WeightedText = read.text(languageKey("ENGINEINFO", "WEIGHTED"));
+    t.SkipText = read.text(languageKey("QUESTIONS", "SKIP"));
+    t.ImportantText = read.text(languageKey("QUESTIONS", "IMPORTANT"));
+    t.BackText = read.text(languageKey("QUESTIONS", "BACK"));
     return contents;
 }
 

@@ -99,6 +99,11 @@ inline constexpr auto rows = std::to_array<LanguageKey>({
     {"ENGINEINFO", "NO", "", Loader, Single, Optional},
     // Empty: the reasons give the answer's caption alone.
     {"QUESTIONS", "T", "", Loader, PerQuestion, Optional},
+    {"ENGINEINFO", "WEIGHTED", " (matters a lot)", Loader, Single, Optional},
+    // Captions of the answer controls beyond Yes and No; none without them.
+    {"QUESTIONS", "SKIP", "", Loader, Single, Optional},
+    {"QUESTIONS", "IMPORTANT", "", Loader, Single, Optional},
+    {"QUESTIONS", "BACK", "", Loader, Single, Optional},
     {"URL", "HELP", "", HelpCommand, Single, Optional},
     {"ACCESSIBLE", "ENGINELIST", "Search engines, best match first", AccessibleName, Single,
      Optional},

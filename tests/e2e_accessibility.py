@@ -11,11 +11,13 @@
 The program runs from a copy of PROGRAM_DIR with a language file of this test
 and SKIN_FILE, under a private Xvfb, a private D-Bus session and the
 accessibility bus. The test drives it with X key events alone: starts the
-wizard, answers every question, opens the leader (a stand-in browser logs the
-address) and opens the explanation and About windows. At each step it checks
-what AT-SPI reports: names and descriptions, the focus events that carry the
-question with its position and chosen answer, and that no control a user can
-reach is unnamed. It prints the accessible tree at the first question.
+wizard, answers every question (one answer ticked as mattering a lot, one
+skipped, and one taken back with Alt+Left), opens the leader (a stand-in
+browser logs the address) and opens the explanation and About windows. At each
+step it checks what AT-SPI reports: names and descriptions, the focus events
+that carry the question with its position and chosen answer, the checked
+events, and that no control a user can reach is unnamed. It prints the
+accessible tree at the first question.
 Exits 77 (skipped) when a tool it needs is missing.
 """
 
@@ -52,6 +54,9 @@ N1=Nein, kein eigener Index
 Q2=Mögen Sie grüne Suchmaschinen?
 Y2=Ja, grün
 N2=Nein, nicht grün
+SKIP=Ist mir gleich
+IMPORTANT=Besonders wichtig
+BACK=Zurück
 [MATRIX]
 S0=2,2,-2
 S1=0,0,0
@@ -73,9 +78,14 @@ ENGINELIST=Suchmaschinen, beste zuerst
 QUESTIONAREA=Frage
 HELPPICTURE=So geht es
 QUESTIONPICTURE=Bild zu Frage
+[ENGINEINFO]
+WEIGHTED=" (sehr wichtig)"
 """
 QUESTIONS = ["Soll die Suche privat bleiben?", "Brauchen Sie einen eigenen Index?",
              "Mögen Sie grüne Suchmaschinen?"]
+SKIP_TEXT = "Ist mir gleich"
+IMPORTANT = "Besonders wichtig"
+BACK = "Zurück"
 START_TEXT = "Launch the best search engine"
 FINISHED = "Fertig: öffnen Sie den Sieger"
 
@@ -131,7 +141,8 @@ class Driver:
         self.env = env
         self.log = log
         self.events = []
-        pyatspi.Registry.registerEventListener(self.record, "object:state-changed:focused")
+        pyatspi.Registry.registerEventListener(
+            self.record, "object:state-changed:focused", "object:state-changed:checked")
         self.app = self.wait("the program on the accessibility bus", self.find_app)
         self.app.set_cache_mask(Atspi.Cache.NONE)  # read every name anew
 
@@ -161,7 +172,10 @@ class Driver:
         # a focus event names; name and description changes reach it from Qt
         # 6.4 without a text it can speak.
         try:
-            if event.detail1:
+            if event.type.startswith("object:state-changed:checked"):
+                self.events.append(("checked" if event.detail1 else "unchecked",
+                                    event.source.name, event.source.description))
+            elif event.detail1:
                 self.events.append(("focus", event.source.name, event.source.description))
         except Exception:
             pass
@@ -249,6 +263,23 @@ class Driver:
                                   for e in self.events))
         return node
 
+    def choose(self, arrow, answer, q):
+        """An arrow key moves the focus to the answer and chooses it."""
+        self.key(arrow)
+        node = self.wait_focus("radio button", answer, asked(q))
+        if not self.state(node, self.pyatspi.STATE_CHECKED):
+            fail(answer + " focused but not chosen")
+
+    def next_question(self, q, answer):
+        """Space on Next; the focus is announced anew on Next, which now
+        carries the next question and the answer it applies, or the end text
+        and the best match."""
+        self.key("space")
+        if q + 1 < len(QUESTIONS):
+            self.wait_focus("push button", "Nächste Frage", asked(q + 1, answer))
+        else:
+            self.wait_focus("push button", "Sieger öffnen", FINISHED + "\n" + answer)
+
     def dump(self, node, depth=0):
         states = [s for s, flag in (("focused", self.pyatspi.STATE_FOCUSED),
                                     ("checked", self.pyatspi.STATE_CHECKED))
@@ -286,24 +317,61 @@ class Driver:
         print("Accessible tree at the first question:")
         self.dump(main)
 
-        # Each question: back to the chosen answer, perhaps change it, Next.
-        steps = [("Ja, privat", None), ("Ja, eigener Index", "Down"),
-                 ("Nein, nicht grün", "Up")]
-        choices = [("Ja, privat"), ("Nein, kein eigener Index"), ("Ja, grün")]
-        for q, ((landing, move), choice) in enumerate(zip(steps, choices)):
-            self.key("shift+Tab")
-            self.wait_focus("radio button", landing, asked(q))
-            if move:
-                self.key(move)
-                node = self.wait_focus("radio button", choice, asked(q))
-                if not self.state(node, self.pyatspi.STATE_CHECKED):
-                    fail(choice + " focused but not chosen")
+        # Question 1: back to the chosen answer through the box, change it to
+        # No, and tick that it matters: every stop speaks the question.
+        self.key("shift+Tab")
+        self.wait_focus("check box", IMPORTANT, asked(0, "Ja, privat"))
+        self.key("shift+Tab")
+        self.wait_focus("radio button", "Ja, privat", asked(0))
+        self.choose("Down", "Nein, egal", 0)
+        self.key("Tab")
+        self.wait_focus("check box", IMPORTANT, asked(0, "Nein, egal"))
+        self.key("space")
+        self.wait("the box's checked event",
+                  lambda: any(e[:2] == ("checked", IMPORTANT) for e in self.events))
+        self.key("Tab")
+        self.wait_focus("push button", "Nächste Frage", asked(0, "Nein, egal (sehr wichtig)"))
+        self.next_question(0, "Nein, kein eigener Index")
+
+        # Question 2: the box starts unticked; Back, then skip the question,
+        # which takes the box out of use and out of the tab order.
+        box = self.find(main, "check box", IMPORTANT)
+        if self.state(box, self.pyatspi.STATE_CHECKED):
+            fail("the box is still ticked at the next question")
+        self.key("shift+Tab")
+        self.wait_focus("push button", BACK, asked(1, "Nein, kein eigener Index"))
+        self.key("shift+Tab")
+        self.wait_focus("check box", IMPORTANT, asked(1, "Nein, kein eigener Index"))
+        self.key("shift+Tab")
+        self.wait_focus("radio button", "Nein, kein eigener Index", asked(1))
+        self.choose("Down", SKIP_TEXT, 1)
+        self.wait("the box out of use", lambda: not self.state(box, self.pyatspi.STATE_ENABLED))
+        self.key("Tab")
+        self.wait_focus("push button", BACK, asked(1, SKIP_TEXT))
+        self.key("Tab")
+        self.wait_focus("push button", "Nächste Frage", asked(1, SKIP_TEXT))
+        self.next_question(1, SKIP_TEXT)
+
+        # Alt+Left returns to question 2, announced anew where the focus
+        # stays, with the skip it was given; Next applies it again.
+        self.key("alt+Left")
+        self.wait_focus("push button", "Nächste Frage", asked(1, SKIP_TEXT))
+        if not self.state(self.find(main, "radio button", SKIP_TEXT), self.pyatspi.STATE_CHECKED):
+            fail("Back did not show the skip given to question 2")
+        self.next_question(1, SKIP_TEXT)
+
+        # Question 3: from the skip, back to Yes.
+        self.key("shift+Tab")
+        self.wait_focus("push button", BACK, asked(2, SKIP_TEXT))
+        self.key("shift+Tab")
+        self.wait_focus("radio button", SKIP_TEXT, asked(2))
+        self.choose("Up", "Nein, nicht grün", 2)
+        self.choose("Up", "Ja, grün", 2)
+        for stop, role in ((IMPORTANT, "check box"), (BACK, "push button"),
+                           ("Nächste Frage", "push button")):
             self.key("Tab")
-            self.wait_focus("push button", "Nächste Frage", asked(q, choice))
-            self.key("space")
-            if q + 1 < len(QUESTIONS):  # the choice carries over to the next question
-                self.wait_focus("push button", "Nächste Frage", asked(q + 1, steps[q + 1][0]))
-        self.wait_focus("push button", "Sieger öffnen", FINISHED + "\n66% Gamma")
+            self.wait_focus(role, stop, asked(2, "Ja, grün"))
+        self.next_question(2, "100% Gamma")
 
         self.wait("the button renamed", lambda: self.find(main, "push button", "Sieger öffnen"))
         self.all_named(main)
@@ -315,8 +383,7 @@ class Driver:
         lst = self.find(main, "list")
         self.expect("leading row", lst.getChildAtIndex(0).name[-5:], "Gamma")
         self.expect("leading row's reasons", lst.getChildAtIndex(0).description,
-                    "Fits your answers:\nNein, kein eigener Index\nJa, grün\n\n"
-                    "Against your answers:\nJa, privat")
+                    "Fits your answers:\nNein, egal (sehr wichtig)\nJa, grün")
 
         # On to the list: the arrow keys choose a row, Enter opens it.
         self.key("Tab")

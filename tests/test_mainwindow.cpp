@@ -7,6 +7,7 @@
 #include "testprogram.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -223,6 +224,20 @@ private Q_SLOTS:
             << u"Pro:\nPrivate\n\nLevel with:\nAlpha\n\n<b>Gamma</b>  &amp; co"_qs;
         QTest::newRow("before any answer: nothing spoken, the date shown")
             << u"n"_qs << 1 << u"Beta"_qs << QString();
+        const QString alphaFacts = u"\n\nAlpha runs its own index.\n\nFacts of <2026>"_qs;
+        // Alpha 2 x 1 + 0.5 over 3, Gamma 2 over 3, Beta -3 over 3.
+        QTest::newRow("weighted answer marked")
+            << u"nYWnNn"_qs << 0 << u"Alpha"_qs
+            << u"Pro:\nPrivate (a lot)\nIndex: Borrowed"_qs + alphaFacts;
+        QTest::newRow("skipped answer gives no line")
+            << u"nSnNn"_qs << 0 << u"Alpha"_qs << u"Pro:\nIndex: Borrowed"_qs + alphaFacts;
+        const QString afterYes = u"Pro:\nPrivate\n\nLevel with:\nGamma"_qs + alphaFacts;
+        QTest::newRow("back forgets the later answer")
+            << u"nYnNnB"_qs << 0 << u"Alpha"_qs << afterYes;
+        QTest::newRow("Alt+Left goes back") << u"nYnNnL"_qs << 0 << u"Alpha"_qs << afterYes;
+        QTest::newRow("back, then a weighted answer")
+            << u"nYnNnBWn"_qs << 0 << u"Alpha"_qs
+            << u"Pro:\nPrivate\nIndex: Borrowed (a lot)"_qs + alphaFacts;
     }
 
     void rowsExplainTheirEngine()
@@ -341,17 +356,39 @@ private:
         m_program->write(QLatin1String(name), content);
     }
 
+    // On the box itself: only it and its caption take a click.
+    static void clickBox(QCheckBox *box)
+    {
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+    }
+
+    // Shortcuts reach only the active window.
+    void pressInActiveWindow(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QWidget *w = m_program->window.get();
+        w->show();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w, key,
+                        modifiers);
+    }
+
     void clickNext() { QTest::mouseClick(control<QPushButton>("cmdNext"), Qt::LeftButton); }
 
-    // n: Next; Y, N: choose an option.
+    // n: Next; Y, N, S: choose an option; W: tick the weight box; B: Back;
+    // L: Alt+Left.
     void play(const QString &actions)
     {
         for (const QChar action : actions) {
-            if (action == u'n')
-                clickNext();
-            else
-                QTest::mouseClick(control<QRadioButton>(action == u'Y' ? "optYEs" : "optNo"),
-                                  Qt::LeftButton);
+            switch (action.unicode()) {
+            case u'n': clickNext(); break;
+            case u'Y': QTest::mouseClick(control<QRadioButton>("optYEs"), Qt::LeftButton); break;
+            case u'N': QTest::mouseClick(control<QRadioButton>("optNo"), Qt::LeftButton); break;
+            case u'S': QTest::mouseClick(control<QRadioButton>("optSkip"), Qt::LeftButton); break;
+            case u'W': clickBox(control<QCheckBox>("chkImportant")); break;
+            case u'B': QTest::mouseClick(control<QPushButton>("cmdBack"), Qt::LeftButton); break;
+            case u'L': pressInActiveWindow(Qt::Key_Left, Qt::AltModifier); break;
+            }
         }
     }
 

@@ -15,14 +15,15 @@ QList<ReasonParagraph> EngineReasons(int e, const LanguageTables &tables,
     ReasonParagraph against{tables.AgainstText, {}};
     bool answered = false;
     for (int q = 0; q < tables.questions(); ++q) {
-        if (answers[q] == 0)
+        const GivenAnswer &given = answers[std::size_t(q)];
+        if (given.answer == 0)
             continue;
         answered = true;
-        const double effect = answers[q] * tables.matrixValue(e, q);
+        const double effect = given.answer * tables.matrixValue(e, q);
         if (effect > 0)
-            fits.lines.append(ReasonLine(tables, q, answers[q]));
+            fits.lines.append(ReasonLine(tables, q, given));
         else if (effect < 0)
-            against.lines.append(ReasonLine(tables, q, answers[q]));
+            against.lines.append(ReasonLine(tables, q, given));
     }
 
     ReasonParagraph tied{tables.TiedText, {}};
@@ -53,14 +54,16 @@ QList<ReasonParagraph> WithAsOf(QList<ReasonParagraph> reasons, const LanguageTa
     return reasons;
 }
 
-QString ReasonLine(const LanguageTables &tables, int q, int answer)
+QString ReasonLine(const LanguageTables &tables, int q, const GivenAnswer &given)
 {
-    const QString &caption = answer > 0 ? tables.YesText[q] : tables.NoText[q];
+    const bool yes = given.answer > 0;
+    const QString &caption = yes ? tables.YesText[q] : tables.NoText[q];
     const QString &topic = tables.QuestionTopic[q];
-    if (topic.isEmpty())
-        return caption;
-    const QString &word = answer > 0 ? tables.YesWord : tables.NoWord;
-    return topic + QStringLiteral(": ") + (word.isEmpty() ? caption : word);
+    const QString &word = yes ? tables.YesWord : tables.NoWord;
+    const QString line = topic.isEmpty()
+        ? caption
+        : topic + QStringLiteral(": ") + (word.isEmpty() ? caption : word);
+    return given.weight > 1 ? line + tables.WeightedText : line;
 }
 
 QString ReasonsPlainText(const QList<ReasonParagraph> &reasons)

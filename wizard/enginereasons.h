@@ -11,13 +11,7 @@
 #include <QString>
 #include <QStringList>
 
-#include <array>
-#include <cstdint>
-
 namespace zv {
-
-// The answer given to each question: 1 Yes, -1 No, 0 not answered (yet).
-using GivenAnswers = std::array<std::int16_t, LanguageTables::MaxQuestions>;
 
 // One paragraph of a row's explanation: a heading and the lines under it.
 struct ReasonParagraph
@@ -29,9 +23,10 @@ struct ReasonParagraph
 // Why engine e stands where it does, for a list row that already shows its
 // name: once a question is answered, the reasons for the answers given that
 // lifted it (answer x matrix value > 0) under FITS and those that lowered it
-// under AGAINST, in question order, and, when it shares the leading score
-// with others, TIED with their names in list order; then, without a heading,
-// its INFO paragraph (if any). Paragraphs without lines are left out.
+// under AGAINST, in question order (skipped questions give no line); and,
+// when it shares the leading score with others, TIED with their names in list
+// order; then, without a heading, its INFO paragraph (if any). Paragraphs
+// without lines are left out.
 // `scores` must be sorted (EngineOrder as the list shows it).
 QList<ReasonParagraph> EngineReasons(int e, const LanguageTables &tables,
                                      const GivenAnswers &answers, const ScoreTables &scores);
@@ -42,8 +37,9 @@ QList<ReasonParagraph> WithAsOf(QList<ReasonParagraph> reasons, const LanguageTa
 
 // A reason: the question's topic and the word for the answer given
 // ("Own index: yes"); the topic and the answer's caption where the file has
-// no word for it; the caption alone for a question without a topic.
-QString ReasonLine(const LanguageTables &tables, int q, int answer);
+// no word for it; the caption alone for a question without a topic. A
+// weighted answer's line is followed by WEIGHTED.
+QString ReasonLine(const LanguageTables &tables, int q, const GivenAnswer &given);
 
 // The paragraphs as plain text: lines apart, paragraphs a blank line apart.
 QString ReasonsPlainText(const QList<ReasonParagraph> &reasons);

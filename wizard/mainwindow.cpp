@@ -16,6 +16,7 @@
 #include "skin/pictures.h"
 #include "skin/skinapply.h"
 #include "skin/skinfile.h"
+#include "wizard/answercontrols.h"
 #include "wizard/engineslist.h"
 #include "wizard/enterkey.h"
 #include "wizard/focusannouncement.h"
@@ -23,6 +24,7 @@
 #include "wizard/spokentexts.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -44,7 +46,8 @@ frmZVS::frmZVS(ProgramServices services, QWidget *parent)
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
     m_controls = createMainWindowControls(this);
-    m_lblPosition = placePlainLabel(m_controls.Frame1, "lblPosition", twipsRect(720, 30, 5235, 210));
+    m_lblPosition =
+        placePlainLabel(m_controls.Frame1, "lblPosition", twipsRect(720, 30, 5235, 210));
     m_lblPosition->hide();
     connectControls();
     buildMenuBar(menuBar(),
@@ -62,18 +65,12 @@ void frmZVS::connectControls()
 {
     const MainWindowControls &c = m_controls;
     connect(c.cmdNext, &QPushButton::clicked, this, &frmZVS::cmdNext_Click);
-    connect(c.optYEs, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) {
-            m_wizard.setAnswer(Wizard::Yes);
-            describeStep();
-        }
-    });
-    connect(c.optNo, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) {
-            m_wizard.setAnswer(Wizard::No);
-            describeStep();
-        }
-    });
+    m_answers = new AnswerControls(c, m_wizard, this);
+    connect(m_answers, &AnswerControls::wentBack, this, &frmZVS::announceStep);
+    // Next tells which answer it applies.
+    for (QAbstractButton *choice :
+         std::initializer_list<QAbstractButton *>{c.optYEs, c.optNo, c.optSkip, c.chkImportant})
+        connect(choice, &QAbstractButton::toggled, this, &frmZVS::describeStep);
     connect(c.lstEngines, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem *row) { openEngineAtRow(m_controls.lstEngines->row(row)); });
     // After the list's own focus event, which speaks the list as a whole.
@@ -85,8 +82,10 @@ void frmZVS::connectControls()
     });
 
     auto *enter = new EnterKey(this);
-    for (QWidget *control : std::initializer_list<QWidget *>{c.optYEs, c.optNo, c.cmdNext})
+    for (QWidget *control :
+         std::initializer_list<QWidget *>{c.optYEs, c.optNo, c.optSkip, c.chkImportant, c.cmdNext})
         enter->watch(control, [this] { m_controls.cmdNext->click(); });
+    enter->watch(c.cmdBack, [this] { m_controls.cmdBack->click(); });
     enter->watch(c.lstEngines,
                  [this] { openEngineAtRow(m_controls.lstEngines->currentRow()); });
 }
@@ -139,6 +138,7 @@ void frmZVS::loadLanguage(const ProfileSnapshot &languageFile)
     m_tables = std::move(contents.tables);
     setMenuCaptions(menuBar(), contents.menuCaptions);
     m_controls.lblStartText->setText(contents.welcomeText);
+    m_answers->load(m_tables);
     m_wizard.ResetWizard();
 }
 
@@ -170,6 +170,7 @@ void frmZVS::Question(std::int16_t iStep)
     c.optYEs->setText(m_tables.YesText[iStep]);
     c.optNo->setText(m_tables.NoText[iStep]);
     describeStep();
+    announceStep();
 }
 
 void frmZVS::showPosition()
@@ -187,24 +188,30 @@ void frmZVS::showPosition()
 void frmZVS::describeStep()
 {
     // A screen reader speaks the focused control's name, then its description:
-    // an answer tells where the user is and what it answers, Next also which
-    // answer it applies.
+    // an answer tells where the user is and what it answers; the box, Back and
+    // Next also which answer Next applies.
     const MainWindowControls &c = m_controls;
+    QString step = c.lblStartText->text();
     if (m_iState == 1) {
         const std::int16_t q = m_wizard.CurrentQuestion();
         const QString position = q < m_tables.questions()
             ? positionText(m_tables.PositionFormat, q, m_tables.questions())
             : QString();
         const QString asked = spokenLines({position, m_tables.QuestionText[q]});
-        c.optYEs->setAccessibleDescription(asked);
-        c.optNo->setAccessibleDescription(asked);
-        const QAbstractButton *chosen = c.optNo->isChecked() ? c.optNo : c.optYEs;
-        c.cmdNext->setAccessibleDescription(spokenLines({asked, chosen->text()}));
+        for (QWidget *answer : std::initializer_list<QWidget *>{c.optYEs, c.optNo, c.optSkip})
+            answer->setAccessibleDescription(asked);
+        const QAbstractButton *chosen = c.optNo->isChecked() ? c.optNo
+            : c.optSkip->isChecked()                         ? c.optSkip
+                                                             : c.optYEs;
+        const bool weighted = c.chkImportant->isChecked() && !c.optSkip->isChecked();
+        step = spokenLines(
+            {asked, chosen->text() + (weighted ? m_tables.WeightedText : QString())});
+        c.chkImportant->setAccessibleDescription(step);
     } else if (m_iState == 2) {
-        c.cmdNext->setAccessibleDescription(spokenLines({c.lblStartText->text(), bestMatch()}));
-    } else {
-        c.cmdNext->setAccessibleDescription(c.lblStartText->text());
+        step = spokenLines({step, bestMatch()});
     }
+    c.cmdNext->setAccessibleDescription(step);
+    m_answers->update(m_iState, step);
 }
 
 void frmZVS::announceStep()
@@ -234,9 +241,9 @@ void frmZVS::WriteResults()
         announceCurrentRow(list);
 }
 
-void frmZVS::selectYes()
+void frmZVS::showChoice(std::int16_t answer, bool weighted)
 {
-    m_controls.optYEs->setChecked(true);
+    m_answers->showChoice(answer, weighted);
 }
 
 void frmZVS::cmdNext_Click()
