@@ -26,10 +26,7 @@ namespace {
 
 QString versionLine()
 {
-    return QStringLiteral("Version %1.%2.%3")
-        .arg(VersionMajor)
-        .arg(VersionMinor)
-        .arg(VersionRevision);
+    return QStringLiteral("Version ") + ProgramVersion;
 }
 
 QString creditsText()
