@@ -145,7 +145,7 @@ if [ "$mode" = files ]; then
     # Answered without any display.
     answer=$(env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/$bindir/zorvane" --version 2>&1) \
         || fail "zorvane --version failed: $answer"
-    [ "$answer" = "zorvane $version" ] || fail "zorvane --version says '$answer'"
+    [ "$(head -n 1 <<<"$answer")" = "zorvane $version" ] || fail "zorvane --version says '$answer'"
     man_page=$prefix/share/man/man1/zorvane.1.gz
     [ -s "$man_page" ] || fail "the manual page share/man/man1/zorvane.1.gz is not installed"
     MANWIDTH=80 man --warnings -l "$man_page" >"$scratch/man.txt" 2>"$scratch/man.log" \

@@ -171,12 +171,15 @@ private Q_SLOTS:
             << QStringList{u"x"_qs, QString()} << QString() << -1;
         QTest::newRow("help lists every option")
             << u"--help"_qs << R::Help << none
-            << u"^Usage: zorvane \\[options\\]\n(.|\n)*-h, --help(.|\n)*-v, --version(.|\n)*"
+            << u"^Usage: zorvane \\[--language FILE\\|CODE\\] \\[--skin FILE\\|NAME\\]\n"
+               " +or: +zorvane --check \\[--as language\\|skin\\] \\[--fairness\\] FILE\\.\\.\\.\n"
+               "(.|\n)*-h, --help(.|\n)*-v, --version(.|\n)*"
                "--language <FILE\\|CODE>(.|\n)*--skin <FILE\\|NAME>(.|\n)*--check(.|\n)*"
                "--fairness"_qs
             << 0;
         QTest::newRow("version") << u"-v"_qs << R::Version << none
-                                 << u"^zorvane \\d+\\.\\d+\\.\\d+\n$"_qs << 0;
+                                 << u"^zorvane \\d+\\.\\d+\\.\\d+\nCopyright \\(C\\) \\d{4} .*\n"
+                                    "License GPLv3\\+: .*\n.*\n.*NO WARRANTY.*\n$"_qs << 0;
         QTest::newRow("unknown option") << u"--help --colour=red"_qs << R::UsageError << none
                                         << u"^zorvane: Unknown option 'colour'.\n"_qs << 2;
         QTest::newRow("missing value")
