@@ -6,6 +6,7 @@
 #include "shell/browser.h"
 #include "shell/colorscheme.h"
 #include "shell/commandline.h"
+#include "shell/displaycheck.h"
 #include "shell/messagebox.h"
 #include "shell/programfiles.h"
 #include "shell/randomsource.h"
@@ -36,6 +37,15 @@ int main(int argc, char *argv[])
     if (const std::optional<int> status = zv::answerWithoutWindow(command))
         return *status;
 
+    const auto environment = [](const char *name) { return qEnvironmentVariable(name); };
+    if (const std::optional<QString> reason = zv::missingDisplay(arguments, environment)) {
+        std::fprintf(stderr,
+                     "zorvane: cannot open a display: %s, use --check for files without a "
+                     "display\n",
+                     qPrintable(*reason));
+        return 1;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zorvane"));
     QApplication::setDesktopFileName(QStringLiteral("zorvane"));
@@ -47,10 +57,15 @@ int main(int argc, char *argv[])
     inputs.xdgConfigHome = qEnvironmentVariable("XDG_CONFIG_HOME");
     inputs.home = qEnvironmentVariable("HOME");
     inputs.programDir = QCoreApplication::applicationDirPath();
+    const auto isDir = [](const QString &path) { return QFileInfo(path).isDir(); };
+    inputs.dataDir = zv::dataFolder(
+        inputs.programDir, QDir::cleanPath(inputs.programDir + QStringLiteral("/" ZV_INSTALLED_DATA)),
+        isDir);
     inputs.uiLanguages = QLocale::system().uiLanguages();
     // Asked before the style below replaces the platform's palette.
     inputs.prefersDark = zv::desktopPrefersDark;
-    inputs.exists = [](const QString &path) { return QFileInfo(path).isFile(); };
+    inputs.exists = [](const QString &path) { return QFileInfo::exists(path); };
+    inputs.unusable = zv::unusableFileReason;
     const zv::ProgramFiles files = zv::chooseProgramFiles(inputs);
     for (const QString &problem : files.problems)
         std::fprintf(stderr, "zorvane: %s\n", qPrintable(problem));
@@ -61,7 +76,7 @@ int main(int argc, char *argv[])
     zv::DesktopBrowserLauncher launcher;
     zv::RandomSource random;
     zv::ProgramServices services;
-    services.programDir = inputs.programDir;
+    services.programDir = inputs.dataDir;
     services.files = files;
     services.launcher = &launcher;
     services.showMessage = [](const QString &text) {
