@@ -52,7 +52,7 @@ awk '/^The manual route/ { found = 1 } found && /^```sh$/ { inside = 1; next }
 echo "--- the README's route:"
 cat "$root/home/zuser/route.sh"
 echo "---"
-chroot "$root" su - zuser -c 'cd zorvane && bash -e ../route.sh' \
+chroot "$root" su - zuser -c 'cd zorvane && CMAKE_BUILD_PARALLEL_LEVEL=2 bash -e ../route.sh' \
     || { echo "FAIL: the README's route stops" >&2; exit 1; }
 
 # The installed program, as the menu and the user start it.
