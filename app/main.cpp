@@ -5,6 +5,7 @@
 #include "check/checkcommand.h"
 #include "shell/browser.h"
 #include "shell/colorscheme.h"
+#include "shell/colorschemewatch.h"
 #include "shell/commandline.h"
 #include "shell/displaycheck.h"
 #include "shell/messagebox.h"
@@ -89,6 +90,15 @@ int main(int argc, char *argv[])
 
     zv::frmZVS window(services);
     window.Form_Load();
+    // A skin of the shipped pair follows the desktop's colour scheme; a skin
+    // the user chose stays.
+    if (files.skinFollowsDesktop && zv::sessionBusMayExist()) {
+        auto *watch = new zv::ColorSchemeWatch(QDBusConnection::sessionBus(), &window);
+        QObject::connect(watch, &zv::ColorSchemeWatch::schemeChanged, &window,
+                         [&window, dataDir = inputs.dataDir](bool dark) {
+                             window.changeSkin(zv::shippedSkinFile(dataDir, dark));
+                         });
+    }
     window.show();
     return app.exec();
 }

@@ -17,7 +17,7 @@ void LoadFailureReporter::report(const LoadFailure &failure)
 {
     if (m_shown < m_limit) {
         ++m_shown;
-        m_show(failure.description);
+        m_show(m_framing ? m_framing(failure, failure.description) : failure.description);
     } else {
         ++m_heldBack;
     }

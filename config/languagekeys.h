@@ -101,6 +101,11 @@ inline constexpr auto rows = std::to_array<LanguageKey>({
      Single, Optional},
     // Followed by a blank and the question's number, counted from 1.
     {"ACCESSIBLE", "QUESTIONPICTURE", "Question", AccessibleName, Single, Optional},
+    // %1: where a failure is, as the checker gives it: FILE:LINE: [SECTION] KEY.
+    {"FAILURE", "WHERE", "Where: %1", Loader, Single, Optional},
+    // %1: the language file or skin that holds the failure.
+    {"FAILURE", "CHECKFILE", "zorvane --check %1 lists every failure of this file.", Loader,
+     Single, Optional},
 });
 } // namespace languagekeytable
 

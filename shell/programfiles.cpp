@@ -119,6 +119,12 @@ QString dataFolder(const QString &programDir, const QString &installedDir,
     return isDir(programDir + QStringLiteral("/languages")) ? programDir : installedDir;
 }
 
+QString shippedSkinFile(const QString &dataDir, bool prefersDark)
+{
+    return dataDir + (prefersDark ? QStringLiteral("/skins/dark/skin.cfg")
+                                  : QStringLiteral("/skins/light/skin.cfg"));
+}
+
 ProgramFiles chooseProgramFiles(const ProgramFileInputs &in)
 {
     ProgramFiles files;
@@ -136,10 +142,9 @@ ProgramFiles chooseProgramFiles(const ProgramFileInputs &in)
     files.skinFile = chooser.choose(QStringLiteral("skin"), in.skinOption, skins, skin,
                                     {chooser.userFile(skin), chooser.inProgram(skin)}, {});
     if (files.skinFile.isEmpty()) {
+        files.skinFollowsDesktop = true;
         // Only now, as asking the desktop may cost a round trip.
-        files.skinFile =
-            chooser.inData(in.prefersDark() ? QStringLiteral("skins/dark/skin.cfg")
-                                               : QStringLiteral("skins/light/skin.cfg"));
+        files.skinFile = shippedSkinFile(in.dataDir, in.prefersDark());
     }
 
     const QString languageHelp =

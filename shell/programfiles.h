@@ -19,6 +19,7 @@ struct ProgramFiles
     QString skinFile;
     QString helpPage;
     QStringList problems; // options that named no file, for the user to hear of
+    bool skinFollowsDesktop = false; // the skin is the shipped one for the desktop's scheme
 };
 
 // The portable layout: all three beside the program.
@@ -50,6 +51,9 @@ QString unusableFileReason(const QString &path);
 // folder (the build's program folder, or a copied one), else `installedDir`.
 QString dataFolder(const QString &programDir, const QString &installedDir,
                    const std::function<bool(const QString &)> &isDir);
+
+// The shipped skin for a dark or a light desktop, in the data folder.
+QString shippedSkinFile(const QString &dataDir, bool prefersDark);
 
 // The first existing file, in this order. Language: the option (a path when it
 // holds a "/" or ends in ".cfg", otherwise a code naming

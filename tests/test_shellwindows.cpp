@@ -5,14 +5,24 @@
 // The menu bar and its commands, the explanation window and the About window,
 // as the main window shows them.
 
+#include "shell/colorschemewatch.h"
+#include "shell/programfiles.h"
 #include "testprogram.h"
 
 #include <QApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
 #include <QDir>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolTip>
 
 using namespace zv;
 
@@ -93,6 +103,88 @@ private Q_SLOTS:
         };
         QCOMPARE((QStringList{shown("fmnuNew"), shown("fmnuExit"), shown("fmnuContents")}),
                  (QStringList{u"Ctrl+N"_qs, u"Ctrl+Q"_qs, u"F1"_qs}));
+    }
+
+    // What the skin names no colour for takes the form's and the list's.
+    void skinPaletteThroughout()
+    {
+        Program p;
+        // Red + 256 × green + 65536 × blue.
+        p.write(QStringLiteral("skin.cfg"), "[COLOR]\nFORM_BACKCOLOR=2105376\n"
+                                            "FORM_FORECOLOR=14737632\nLIST_BACKCOLOR=1052688\n"
+                                            "LIST_FORECOLOR=15790320\n");
+        p.start();
+        const QColor formBack(0x20, 0x20, 0x20), formFore(0xe0, 0xe0, 0xe0),
+            listBack(0x10, 0x10, 0x10), listFore(0xf0, 0xf0, 0xf0);
+        const auto colors = [](const QWidget *widget) {
+            const QPalette palette = widget->palette();
+            return QList<QColor>{palette.color(QPalette::Window), palette.color(QPalette::WindowText),
+                                 palette.color(QPalette::Base), palette.color(QPalette::Text)};
+        };
+        const QList<QColor> expected{formBack, formFore, listBack, listFore};
+        QCOMPARE(colors(p.find<QMenu>(u"fmnuHelp"_qs)), expected);
+        QCOMPARE(colors(p.window->menuBar()), expected);
+        QMessageBox box(QMessageBox::NoIcon, u"Zorvane"_qs, u"text"_qs, QMessageBox::Ok,
+                        p.window.get());
+        QCOMPARE(colors(&box), expected);
+        QCOMPARE(QToolTip::palette().color(QPalette::ToolTipBase), listBack);
+        QCOMPARE(QToolTip::palette().color(QPalette::ToolTipText), listFore);
+        // Bevels come from the dark form, not from a light palette.
+        QVERIFY(p.find<QMenu>(u"fmnuHelp"_qs)->palette().color(QPalette::Light).lightness() < 128);
+    }
+
+    // A stand-in portal on a private session bus changes the colour scheme:
+    // the shipped pair's other skin is applied where the wizard stands.
+    void followsDesktopScheme()
+    {
+        QProcess daemon;
+        daemon.start(u"dbus-daemon"_qs, {u"--session"_qs, u"--nofork"_qs, u"--print-address"_qs});
+        QVERIFY2(daemon.waitForReadyRead(10000), "dbus-daemon did not start");
+        const QString address = QString::fromUtf8(daemon.readLine()).trimmed();
+        QDBusConnection program = QDBusConnection::connectToBus(address, u"zv-program"_qs);
+        QDBusConnection portal = QDBusConnection::connectToBus(address, u"zv-portal"_qs);
+        QVERIFY(program.isConnected() && portal.isConnected());
+        QVERIFY(portal.registerService(u"org.freedesktop.portal.Desktop"_qs));
+
+        Program p;
+        QVERIFY(QDir(p.dir.path()).mkpath(u"skins/dark"_qs));
+        QVERIFY(QDir(p.dir.path()).mkpath(u"skins/light"_qs));
+        p.write(QStringLiteral("skins/dark/skin.cfg"),
+                "[GENERAL]\nNAME=Dark\n[COLOR]\nFORM_BACKCOLOR=2105376\n");
+        p.write(QStringLiteral("skins/light/skin.cfg"),
+                "[GENERAL]\nNAME=Light\n[COLOR]\nFORM_BACKCOLOR=15790320\n");
+        p.start();
+        ColorSchemeWatch watch(program);
+        connect(&watch, &ColorSchemeWatch::schemeChanged, p.window.get(), [&p](bool dark) {
+            p.window->changeSkin(shippedSkinFile(p.dir.path(), dark));
+        });
+        QTest::mouseClick(p.find<QPushButton>(u"cmdNext"_qs), Qt::LeftButton);
+        const auto send = [&portal](const QString &group, const QString &key, uint value) {
+            QDBusMessage signal = QDBusMessage::createSignal(
+                u"/org/freedesktop/portal/desktop"_qs, u"org.freedesktop.portal.Settings"_qs,
+                u"SettingChanged"_qs);
+            signal << group << key << QVariant::fromValue(QDBusVariant(value));
+            QVERIFY(portal.send(signal));
+        };
+        const auto menuBack = [&p] {
+            return p.find<QMenu>(u"fmnuHelp"_qs)->palette().color(QPalette::Window);
+        };
+        send(u"org.freedesktop.appearance"_qs, u"color-scheme"_qs, 1);
+        QTRY_VERIFY(p.window->windowTitle().endsWith(u" Dark"_qs));
+        QCOMPARE(menuBack(), QColor(0x20, 0x20, 0x20));
+        QCOMPARE(p.window->layoutState(), 1);
+        QCOMPARE(p.window->wizard().CurrentQuestion(), 0);
+        // Other settings and "no preference" change nothing.
+        send(u"org.freedesktop.appearance"_qs, u"accent-color"_qs, 2);
+        send(u"org.freedesktop.appearance"_qs, u"color-scheme"_qs, 0);
+        send(u"org.freedesktop.appearance"_qs, u"color-scheme"_qs, 2);
+        QTRY_VERIFY(p.window->windowTitle().endsWith(u" Light"_qs));
+        QCOMPARE(menuBack(), QColor(0xf0, 0xf0, 0xf0));
+        QCOMPARE(p.window->layoutState(), 1);
+        QDBusConnection::disconnectFromBus(u"zv-program"_qs);
+        QDBusConnection::disconnectFromBus(u"zv-portal"_qs);
+        daemon.kill();
+        daemon.waitForFinished();
     }
 
     void explanationWindow()

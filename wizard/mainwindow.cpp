@@ -5,6 +5,7 @@
 #include "wizard/mainwindow.h"
 
 #include "config/accessiblenames.h"
+#include "config/failuremessage.h"
 #include "config/languagefile.h"
 #include "config/languagekeys.h"
 #include "config/programinfo.h"
@@ -18,6 +19,7 @@
 #include "skin/pictures.h"
 #include "skin/skinapply.h"
 #include "skin/skinfile.h"
+#include "skin/skinpalette.h"
 #include "wizard/optionbutton.h"
 
 #include <QAction>
@@ -134,16 +136,10 @@ QString frmZVS::SkinFile() const
 
 void frmZVS::Form_Load()
 {
-    {
-        LoadFailureReporter failures(m_services.showMessage);
-        LoadSkin(m_skin, SkinFile(), failures);
-        failures.finish();
-    }
-    m_appliedSkin = withDefaultsForUnread(m_skin);
+    loadSkin();
     loadLanguage();
     SetLayout(0);
-    setWindowTitle(CaptionPrefix + m_tables.LanguageName + u' '
-                   + m_skin.SkinName);
+    showCaption();
     Question(0);
     WriteResults();
     m_cmdNext->setFocus();  // Space starts the wizard and moves it on
@@ -157,9 +153,37 @@ void frmZVS::Form_Load()
     }
 }
 
+void frmZVS::changeSkin(const QString &skinFile)
+{
+    m_services.files.skinFile = skinFile;
+    loadSkin();
+    applyLayout(controls(), m_iState,
+                {m_appliedSkin, LanguageFile(), m_tables.FinishedText, m_services.programDir});
+    applySkinColors(m_lblQuestion, m_appliedSkin.QuestionForeColor,
+                    m_appliedSkin.QuestionBackColor);
+    showCaption();
+}
+
+void frmZVS::loadSkin()
+{
+    LoadFailureReporter failures(m_services.showMessage);
+    failures.setFraming(failureFraming(SkinFile(), LanguageFile()));
+    m_skin = SkinSettings();
+    LoadSkin(m_skin, SkinFile(), failures);
+    failures.finish();
+    m_appliedSkin = withDefaultsForUnread(m_skin);
+    applySkinPalette(m_appliedSkin);
+}
+
+void frmZVS::showCaption()
+{
+    setWindowTitle(CaptionPrefix + m_tables.LanguageName + u' ' + m_skin.SkinName);
+}
+
 void frmZVS::loadLanguage()
 {
     LoadFailureReporter failures(m_services.showMessage);
+    failures.setFraming(failureFraming(LanguageFile(), LanguageFile()));
     LanguageFileContents contents = LoadLanguage(LanguageFile(), failures);
     failures.finish();
     m_tables = std::move(contents.tables);
