@@ -4,10 +4,6 @@
 
 #include "config/failuremessage.h"
 
-#include "config/languagekeys.h"
-
-#include <optional>
-
 namespace zv {
 
 namespace {
@@ -17,14 +13,8 @@ constexpr qsizetype ShownTextLength = 60;
 
 } // namespace
 
-FailureFraming readFailureFraming(const QString &languageFile)
-{
-    return {readLanguageKey(languageFile, languageKey("FAILURE", "WHERE")),
-            readLanguageKey(languageFile, languageKey("FAILURE", "CHECKFILE"))};
-}
-
 QString failureMessage(const LoadFailure &failure, const QString &description,
-                       const QString &file, const FailureFraming &framing)
+                       const QString &file, const ProgramTexts &texts)
 {
     QString place = file + u':';
     if (failure.line > 0)
@@ -36,16 +26,14 @@ QString failureMessage(const LoadFailure &failure, const QString &description,
             text += u'…';
         place += QStringLiteral(" (\"%1\")").arg(text);
     }
-    return description + u'\n' + framing.where.arg(place) + u'\n' + framing.check.arg(file);
+    return description + u'\n' + texts[ProgramText::FailureWhere].arg(place) + u'\n'
+           + texts[ProgramText::FailureCheckFile].arg(file);
 }
 
-LoadFailureReporter::Framing failureFraming(const QString &file, const QString &languageFile)
+LoadFailureReporter::Framing failureFraming(const QString &file, const ProgramTexts &texts)
 {
-    return [file, languageFile, framing = std::optional<FailureFraming>()](
-               const LoadFailure &failure, const QString &description) mutable {
-        if (!framing)
-            framing = readFailureFraming(languageFile);
-        return failureMessage(failure, description, file, *framing);
+    return [file, texts](const LoadFailure &failure, const QString &description) {
+        return failureMessage(failure, description, file, texts);
     };
 }
 

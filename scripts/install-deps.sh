@@ -16,7 +16,7 @@ set -euo pipefail
 build_packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-svg-dev libfontconfig-dev
-    fonts-liberation2 xdg-utils
+    qt6-translations-l10n fonts-liberation2 xdg-utils
 )
 test_packages=(
     libbenchmark-dev clang libclang-rt-14-dev

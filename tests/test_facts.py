@@ -31,8 +31,11 @@ class Rules(unittest.TestCase):
         ("bing_results", {"results_bing": "half"}, 1, []),
         ("independent_index", {"results_independent": "answers"}, -1, []),
         ("several_engines", {"combined": "own_plus_others"}, 1, []),
-        ("privacy", {"profiling": "yes", "stored": "?"}, -2, []),
-        ("privacy", {"profiling": "consent", "stored": "briefly"}, 1, []),
+        ("whole_web", {"coverage": "whole_web"}, 2, []),
+        ("whole_web", {"coverage": "small_web"}, -2, []),
+        ("privacy", {"profiling": "opt_out", "stored": "?"}, -2, []),
+        # A profile only with consent suits both answers: the user decides.
+        ("privacy", {"profiling": "consent", "stored": "briefly"}, 0, []),
         ("privacy", {"profiling": "no", "stored": "anonymous"}, 2, []),
         ("privacy", {"profiling": "no", "stored": "?"}, 0, ["stored"]),
         ("privacy", {"profiling": "?", "stored": "no"}, 0, ["profiling"]),
@@ -41,8 +44,8 @@ class Rules(unittest.TestCase):
         # An unknown ad-free option does not keep the ads' own fact from counting.
         ("no_ads", {"ads": "query", "ad_free_option": "?"}, -1, []),
         ("no_ads", {"ads": "personalised", "ad_free_option": "?"}, -2, []),
-        ("pay", {"price": "paid_extras"}, 1, []),
-        ("pay", {"price": "free"}, -1, []),
+        ("pay", {"price": "paid_extras"}, -1, []),
+        ("pay", {"price": "free"}, -2, []),
         ("ai_answers", {"ai": "on"}, 2, []),
         ("ai_answers", {"ai": "on_request"}, 1, []),
         ("ai_answers", {"ai": "none"}, -2, []),
@@ -50,10 +53,12 @@ class Rules(unittest.TestCase):
         ("family_filter", {"family_filter": "in_settings"}, 0, []),
         ("family_filter", {"family_filter": "off_by_default"}, -1, []),
         ("eu_based", {"based": "europe_outside_eu"}, -1, []),
+        ("eu_based", {"based": "outside_europe"}, -1, []),
         ("not_a_company", {"operator": "steward_company"}, -1, []),
         ("not_a_company", {"operator": "individual"}, 2, []),
         ("open_source", {"open_source": "no"}, -2, []),
         ("cause", {"cause": "profits_to_cause"}, 2, []),
+        ("cause", {"cause": "none"}, -2, []),
         ("cause", {"cause": "?"}, 0, ["cause"]),
         ("language", {"focus_match": "this"}, 2, []),
         ("language", {"focus_match": "global_and_this"}, 1, []),
@@ -69,6 +74,12 @@ class Rules(unittest.TestCase):
     def test_a_value_no_case_covers_is_an_error(self):
         with self.assertRaises(zvfacts.RuleError):
             zvfacts.cell(RULES["pay"], {"price": "donations"})
+
+    def test_a_rule_naming_a_value_the_facts_lack_is_refused(self):
+        broken = zvfacts.Facts()
+        broken.rules = [{"id": "pay", "cases": [{"when": {"price": ["fre"]}, "cell": 2}]}]
+        with self.assertRaises(zvfacts.RuleError):
+            broken.validate()
 
     def test_language_focus(self):
         for focus, language, match in [(["de"], "de", "this"), (["fr", "de"], "de", "this"),
@@ -149,9 +160,11 @@ class EngineParagraphs(unittest.TestCase):
                     self.assertEqual(claims_against_facts(paragraph, held, claims[language]), [])
 
     def test_a_wrong_claim_is_found(self):
-        claims = {"ads": [["personalised ads", ["personalised"]], ["not personalised ads", ["query"]]]}
-        self.assertEqual(claims_against_facts("Shows not personalised ads.", {"ads": {"query"}}, claims), [])
-        self.assertEqual(claims_against_facts("Shows personalised ads.", {"ads": {"query"}}, claims),
+        claims = {"ads": [["personalised ads", ["personalised"]],
+                          ["not personalised ads", ["query"]]]}
+        query = {"ads": {"query"}}
+        self.assertEqual(claims_against_facts("Shows not personalised ads.", query, claims), [])
+        self.assertEqual(claims_against_facts("Shows personalised ads.", query, claims),
                          [("personalised ads", "ads", ["query"])])
 
 
