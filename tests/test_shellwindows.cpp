@@ -295,11 +295,11 @@ private Q_SLOTS:
         // The skin's failure too: the language file's texts are read before the skin.
         const QString skin = p.dir.filePath(u"skin.cfg"_qs),
                       language = p.dir.filePath(u"zv.cfg"_qs);
-        QCOMPARE(p.messages, (QStringList{u"FAILURE.TYPEMISMATCH %1\nFAILURE.WHERE %1:2: [FONT] "
-                                          "QUESTION_FONTSZ (\"huge\")\nFAILURE.CHECKFILE %1"_qs
-                                              .arg(skin),
-                                          u"FAILURE.TYPEMISMATCH %1\nFAILURE.WHERE %1:4: [MATRIX] "
-                                          "S0 (\"x\")\nFAILURE.CHECKFILE %1"_qs.arg(language),
+        const QString failure = u"FAILURE.TYPEMISMATCH %1\nFAILURE.WHERE "_qs;
+        QCOMPARE(p.messages, (QStringList{failure + skin + u":2: [FONT] QUESTION_FONTSZ (\"huge\")"
+                                                         "\nFAILURE.CHECKFILE "_qs + skin,
+                                          failure + language + u":4: [MATRIX] S0 (\"x\")"
+                                                               "\nFAILURE.CHECKFILE "_qs + language,
                                           u"FAILURE.NOTADDRESS nowhere"_qs,
                                           u"FAILURE.NOBROWSER "_qs + page}));
     }
