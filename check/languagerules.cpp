@@ -8,6 +8,7 @@
 #include "check/knownkeys.h"
 #include "check/loadfailures.h"
 #include "config/conversions.h"
+#include "config/languagekeys.h"
 #include "config/matrixrow.h"
 #include "config/menucaptions.h"
 #include "shell/browser.h"
@@ -129,6 +130,25 @@ void checkAddresses(const ProfileSnapshot &file, const LanguageTables &tables, F
     checkAddress(file, tables.Url2, "URL", QStringLiteral("URL2"), findings);
 }
 
+// A text whose default holds "%1" gets a value put there (a number, an
+// address); a translation without it would drop that value from the message.
+void checkPlaceholders(const ProfileSnapshot &file, Findings &findings)
+{
+    for (const LanguageKey &key : LanguageKeys) {
+        if (key.numbering != KeyNumbering::Single || !key.defaultText().contains(u"%1"))
+            continue;
+        const std::optional<QString> value =
+            file.value(QLatin1String(key.section), QLatin1String(key.key));
+        if (!value || value->contains(u"%1"))
+            continue;
+        findings.push_back({Kind::Warning, lineOf(file, QLatin1String(key.section),
+                                                  QLatin1String(key.key)),
+                            u"["_qs + QLatin1String(key.section) + u"] "_qs
+                                + QLatin1String(key.key)
+                                + u" has no %1: the value the program puts there is lost"_qs});
+    }
+}
+
 } // namespace
 
 LanguageFileContents checkLanguageFile(const ProfileSnapshot &file, Findings &findings)
@@ -141,6 +161,7 @@ LanguageFileContents checkLanguageFile(const ProfileSnapshot &file, Findings &fi
     checkMatrixRows(file, tables, findings);
     checkAccessKeys(file, contents, findings);
     checkAddresses(file, tables, findings);
+    checkPlaceholders(file, findings);
     return contents;
 }
 

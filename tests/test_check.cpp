@@ -106,6 +106,9 @@ private Q_SLOTS:
             << edited(L, "[URL]\n", "[ENGINEINFO]\nINFO0=About\n[FAILURE]\nOVERFLOW=Zu groß\n"
                          "[URL]\nHELP=https://h.example/\n")
             << QList<E>{};
+        QTest::newRow("text without its %1")
+            << edited(L, "[URL]\n", "[FAILURE]\nHELDBACK=Weitere Werte\nNOBROWSER=Kein %1\n[URL]\n")
+            << QList<E>{{Kind::Warning, "HELDBACK=", "HELDBACK has no %1"}};
         QTest::newRow("misspelt key")
             << edited(L, "Q1=", "QUESTON1=")
             << QList<E>{{Kind::Warning, "[QUESTIONS]", "Q1"}, {Kind::Warning, "QUESTON1", "Q1?"}};
