@@ -82,8 +82,15 @@ int runCheckCommand(const QStringList &arguments, QTextStream &out, QTextStream 
                 << " more findings not shown\n";
         }
         out << summaryLine(path, result) << '\n';
-        if (parser.isSet(fairness) && result.tables)
-            out << fairnessReport(ComputeFairness(*result.tables), *result.tables);
+        if (parser.isSet(fairness) && result.tables) {
+            const LanguageTables &tables = *result.tables;
+            out << fairnessReport(ComputeFairness(tables), tables);
+            // A file that lets questions be skipped is also measured with skips.
+            if (!tables.SkipText.isEmpty()) {
+                out << fairnessReport(ComputeFairness(tables, AnswerSets::WithSkips), tables,
+                                      AnswerSets::WithSkips);
+            }
+        }
     }
     out.flush();
     return errors ? 1 : 0;

@@ -130,6 +130,35 @@ void checkAddresses(const ProfileSnapshot &file, const LanguageTables &tables, F
     checkAddress(file, tables.Url2, "URL", QStringLiteral("URL2"), findings);
 }
 
+// IMPORTANT and BACK captions that the file gives but no control shows: an
+// empty one asks for no control at all, and without questions there is
+// neither an answer to weigh nor a question to go back to.
+void checkAnswerCaptions(const ProfileSnapshot &file, const LanguageTables &tables,
+                         Findings &findings)
+{
+    const struct
+    {
+        const char *key;
+        const QString &caption;
+        const char *control;
+    } captions[] = {{"IMPORTANT", tables.ImportantText, "no check box weighs an answer"},
+                    {"BACK", tables.BackText, "no Back button shows"}};
+    for (const auto &[key, caption, control] : captions) {
+        const ProfileSnapshot::Key *found = file.find(u"QUESTIONS"_qs, QLatin1String(key));
+        if (!found)
+            continue;
+        QString why;
+        if (caption.isEmpty())
+            why = u" is empty: "_qs + QLatin1String(control);
+        else if (tables.questions() == 0)
+            why = u" is never shown: without questions "_qs + QLatin1String(control);
+        else
+            continue;
+        findings.push_back(
+            {Kind::Warning, found->line, u"[QUESTIONS] "_qs + QLatin1String(key) + why});
+    }
+}
+
 // A text whose default holds "%1" gets a value put there (a number, an
 // address); a translation without it would drop that value from the message.
 void checkPlaceholders(const ProfileSnapshot &file, Findings &findings)
@@ -161,6 +190,7 @@ LanguageFileContents checkLanguageFile(const ProfileSnapshot &file, Findings &fi
     checkMatrixRows(file, tables, findings);
     checkAccessKeys(file, contents, findings);
     checkAddresses(file, tables, findings);
+    checkAnswerCaptions(file, tables, findings);
     checkPlaceholders(file, findings);
     return contents;
 }
