@@ -1,0 +1,239 @@
+// SPDX-FileCopyrightText: 2026 the Zorvane project
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The index of a profile file's names, and the lookups through it.
+//
+// Names go into open-addressing tables under a hash keyed anew for every run
+// (Qt's keyed hash, the one QHash relies on against crafted keys): with a
+// fixed hash, names chosen to collide made indexing quadratic, and no file
+// can aim at a key it cannot know. A sorted index would be as safe, but costs
+// n log n comparisons of names where this costs one hash per name, and the
+// tables grow with the distinct names only, so a file of one key repeated
+// millions of times needs a few slots.
+#include "config/profilesnapshot.h"
+
+#include "config/profilebytes.h"
+#include "config/textencoding.h"
+
+#include <QHashFunctions>
+#include <QRandomGenerator>
+#include <QVarLengthArray>
+
+#include <type_traits>
+
+namespace zv {
+
+namespace {
+
+std::size_t runKey()
+{
+    static const std::size_t key = std::size_t(QRandomGenerator::system()->generate64()) | 1;
+    return key;
+}
+
+bool isAscii(QByteArrayView s)
+{
+    for (char c : s) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+char lowerAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c;
+}
+
+// A name as names are compared: letter case folded, as UTF-8 bytes.
+class FoldedName
+{
+public:
+    // A name of the file.
+    FoldedName(QByteArrayView bytes, bool windows1252)
+    {
+        if (isAscii(bytes))
+            appendLowered(bytes);
+        else
+            appendFolded(windows1252 ? fromWindows1252(bytes) : fromUtf8KeepingMarks(bytes));
+    }
+
+    // A name asked for, without the blanks that do not count around the
+    // file's names either; nothing for a text no file's name can be (one
+    // holding half a surrogate pair).
+    static std::optional<FoldedName> asked(QAnyStringView text)
+    {
+        FoldedName name;
+        const bool ascii = text.visit([&name](auto view) {
+            if constexpr (std::is_same_v<decltype(view), QStringView>) {
+                for (QChar c : view) {
+                    if (c.unicode() >= 0x80)
+                        return false;
+                    name.m_bytes.append(lowerAscii(char(c.unicode())));
+                }
+                return true;
+            } else {
+                const QByteArrayView bytes(view.data(), view.size());
+                if (!isAscii(bytes))
+                    return false;
+                name.appendLowered(bytes);
+                return true;
+            }
+        });
+        if (!ascii) {
+            const QString whole = text.toString();
+            if (!QStringView(whole).isValidUtf16())
+                return std::nullopt;
+            name.m_bytes.clear();
+            name.appendFolded(whole);
+        }
+        const QByteArrayView trimmed = trimmedProfileText(name.view());
+        name.m_bytes.remove(0, trimmed.data() - name.m_bytes.data());
+        name.m_bytes.resize(trimmed.size());
+        return name;
+    }
+
+    QByteArrayView view() const { return {m_bytes.data(), m_bytes.size()}; }
+
+    // Within a scope: the section a key belongs to.
+    std::size_t hash(std::uint32_t scope) const
+    {
+        return qHashBits(m_bytes.data(), std::size_t(m_bytes.size()),
+                         runKey() ^ (std::size_t(scope) * 0x9E3779B97F4A7C15ull));
+    }
+
+    friend bool operator==(const FoldedName &a, const FoldedName &b)
+    {
+        return a.view() == b.view();
+    }
+
+private:
+    FoldedName() = default;
+
+    void appendLowered(QByteArrayView bytes)
+    {
+        for (char c : bytes)
+            m_bytes.append(lowerAscii(c));
+    }
+
+    void appendFolded(const QString &text)
+    {
+        const QByteArray folded = text.toCaseFolded().toUtf8();
+        m_bytes.append(folded.constData(), folded.size());
+    }
+
+    QVarLengthArray<char, 64> m_bytes;
+};
+
+// Walks the table from the hash's home slot; `same` gets each occupied
+// slot's entry and says whether it has the name. Returns that slot, or the
+// first free slot reached.
+template <typename Slots, typename Same>
+auto &probe(Slots &slots, std::size_t hash, Same same)
+{
+    const std::size_t mask = slots.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        if (slots[i] == 0 || same(slots[i] - 1))
+            return slots[i];
+    }
+}
+
+// `folded(entry)` and `scopeOf(entry)` tell an entry's name and scope.
+template <typename Table, typename Folded, typename Scope>
+std::uint32_t lookUp(const Table &table, const FoldedName &name, std::uint32_t scope,
+                     Folded folded, Scope scopeOf)
+{
+    if (table.slots.empty())
+        return 0;
+    return probe(table.slots, name.hash(scope), [&](std::uint32_t other) {
+        return scopeOf(other) == scope && folded(other) == name;
+    });
+}
+
+// Enters `entry` unless an earlier entry has its name and scope: whether it
+// counts. The table doubles when half full; slots hold entries only, so
+// moving over folds and hashes every name of the table once more.
+template <typename Table, typename Folded, typename Scope>
+bool enter(Table &table, std::uint32_t entry, const FoldedName &name, std::uint32_t scope,
+           Folded folded, Scope scopeOf)
+{
+    if (2 * (table.entries + 1) > table.slots.size()) {
+        const std::size_t size = std::max<std::size_t>(16, 2 * table.slots.size());
+        const std::vector<std::uint32_t> old =
+            std::exchange(table.slots, std::vector<std::uint32_t>(size, 0));
+        for (std::uint32_t e : old) {
+            if (e != 0) {
+                probe(table.slots, folded(e - 1).hash(scopeOf(e - 1)),
+                      [](std::uint32_t) { return false; }) = e;
+            }
+        }
+    }
+    std::uint32_t &slot = probe(table.slots, name.hash(scope), [&](std::uint32_t other) {
+        return scopeOf(other) == scope && folded(other) == name;
+    });
+    if (slot != 0)
+        return false;
+    slot = entry + 1;
+    ++table.entries;
+    return true;
+}
+
+constexpr std::uint32_t SectionScope = ~0u;
+
+} // namespace
+
+void ProfileSnapshot::index()
+{
+    const bool w1252 = m_encoding == Encoding::Windows1252;
+    auto sectionFolded = [&](std::uint32_t i) {
+        return FoldedName(sectionNameBytes(m_sections[i]), w1252);
+    };
+    auto sectionScope = [](std::uint32_t) { return SectionScope; };
+    for (std::uint32_t i = 0; i < m_sections.size(); ++i) {
+        m_sections[i].counts = enter(m_sectionTable, i, sectionFolded(i), SectionScope,
+                                     sectionFolded, sectionScope);
+    }
+    auto keyFolded = [&](std::uint32_t i) { return FoldedName(keyNameBytes(m_keys[i]), w1252); };
+    auto keyScope = [&](std::uint32_t i) { return std::uint32_t(m_keys[i].section); };
+    for (std::uint32_t i = 0; i < m_keys.size(); ++i) {
+        Key &key = m_keys[i];
+        key.counts = key.section >= 0 && m_sections[std::size_t(key.section)].counts
+                     && enter(m_keyTable, i, keyFolded(i), keyScope(i), keyFolded, keyScope);
+    }
+}
+
+int ProfileSnapshot::sectionIndex(QAnyStringView name) const
+{
+    const std::optional<FoldedName> wanted = FoldedName::asked(name);
+    if (!wanted)
+        return -1;
+    const bool w1252 = m_encoding == Encoding::Windows1252;
+    return int(lookUp(
+               m_sectionTable, *wanted, SectionScope,
+               [&](std::uint32_t i) { return FoldedName(sectionNameBytes(m_sections[i]), w1252); },
+               [](std::uint32_t) { return SectionScope; }))
+           - 1;
+}
+
+const ProfileSnapshot::Key *ProfileSnapshot::find(QAnyStringView section, QAnyStringView key) const
+{
+    return find(sectionIndex(section), key);
+}
+
+const ProfileSnapshot::Key *ProfileSnapshot::find(int s, QAnyStringView key) const
+{
+    if (s < 0)
+        return nullptr;
+    const std::optional<FoldedName> wanted = FoldedName::asked(key);
+    if (!wanted)
+        return nullptr;
+    const bool w1252 = m_encoding == Encoding::Windows1252;
+    const std::uint32_t slot = lookUp(
+        m_keyTable, *wanted, std::uint32_t(s),
+        [&](std::uint32_t i) { return FoldedName(keyNameBytes(m_keys[i]), w1252); },
+        [&](std::uint32_t i) { return std::uint32_t(m_keys[i].section); });
+    return slot ? &m_keys[slot - 1] : nullptr;
+}
+
+} // namespace zv
