@@ -14,10 +14,6 @@ namespace zv {
 
 namespace {
 
-// A file that is no profile file at all, forced in with --as, would
-// otherwise bury the summary under thousands of lines.
-constexpr std::size_t ShownFindings = 200;
-
 const QString Usage =
     QStringLiteral("usage: zorvane --check FILE... [--as language|skin] [--fairness]");
 
@@ -71,16 +67,15 @@ int runCheckCommand(const QStringList &arguments, QTextStream &out, QTextStream 
     bool errors = false;
     for (const QString &path : files) {
         const FileCheck result = checkFile(path, options);
-        for (std::size_t i = 0; i < result.findings.size(); ++i) {
-            const Finding &finding = result.findings[i];
-            errors = errors || finding.kind == Finding::Kind::Error;
-            if (i < ShownFindings)
-                out << findingLine(path, finding) << '\n';
-        }
-        if (result.findings.size() > ShownFindings) {
-            out << path << ": " << result.findings.size() - ShownFindings
-                << " more findings not shown\n";
-        }
+        // A file that is no profile file at all, forced in with --as, would
+        // otherwise bury the summary under thousands of lines: the checker
+        // keeps the first of them only.
+        const Findings &findings = result.findings;
+        for (std::size_t i = 0; i < findings.size(); ++i)
+            out << findingLine(path, findings[i]) << '\n';
+        if (findings.total() > findings.size())
+            out << path << ": " << findings.total() - findings.size() << " more findings not shown\n";
+        errors = errors || findings.total(Finding::Kind::Error) > 0;
         out << summaryLine(path, result) << '\n';
         if (parser.isSet(fairness) && result.tables)
             out << fairnessReport(ComputeFairness(*result.tables), *result.tables);

@@ -96,8 +96,7 @@ FileCheck checkFile(const ProfileSnapshot &file, const CheckOptions &options)
                                   "name the kind with --as language or --as skin"_qs});
         break;
     }
-    std::stable_sort(check.findings.begin(), check.findings.end(),
-                     [](const Finding &a, const Finding &b) { return a.line < b.line; });
+    check.findings.sortByLine();
     return check;
 }
 

@@ -54,16 +54,16 @@ QString findingLine(const QString &path, const Finding &finding)
 
 QString summaryLine(const QString &path, const FileCheck &check)
 {
-    qsizetype counts[3] = {0, 0, 0};
-    for (const Finding &finding : check.findings)
-        ++counts[int(finding.kind)];
+    using Kind = Finding::Kind;
+    const Findings &findings = check.findings;
     QString kind = u"file"_qs;
     if (check.kind == FileKind::Language)
         kind = u"language file"_qs;
     else if (check.kind == FileKind::Skin)
         kind = u"skin"_qs;
-    return path + u": "_qs + kind + u": "_qs + counted(counts[0], "error") + u", "_qs
-           + counted(counts[1], "warning") + u", "_qs + counted(counts[2], "note");
+    return path + u": "_qs + kind + u": "_qs + counted(findings.total(Kind::Error), "error")
+           + u", "_qs + counted(findings.total(Kind::Warning), "warning") + u", "_qs
+           + counted(findings.total(Kind::Note), "note");
 }
 
 QString fairnessReport(const Fairness &fairness, const LanguageTables &tables)

@@ -103,13 +103,11 @@ void checkFont(const Setting &font, const FontStandIn &fontStandIn, Findings &fi
 
 void checkSkinFile(const ProfileSnapshot &file, const FontStandIn &fontStandIn, Findings &findings)
 {
-    const std::size_t before = findings.size();
-    LoadFailureFindings failures(findings);
+    // The load stops at its first failure.
+    LoadFailureFindings failures(findings, u"; the program reads no further key of the skin"_qs);
     SkinSettings skin;
     LoadSkin(skin, file, failures);
     failures.finish();
-    if (findings.size() > before)
-        findings.back().message += u"; the program reads no further key of the skin"_qs;
     checkKnownKeys(file, KnownKeys::skin(), findings);
 
     const auto names = skinKeyNames();

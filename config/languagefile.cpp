@@ -196,7 +196,7 @@ void loadMatrixRow(const LanguageReader &reader, LanguageTables &tables, int e)
 
 LanguageFileContents LoadLanguage(const QString &languageFile, FailureReporter &failures)
 {
-    return LoadLanguage(ProfileSnapshot::fromFile(languageFile), failures);
+    return LoadLanguage(*ProfileSnapshot::cached(languageFile), failures);
 }
 
 LanguageFileContents LoadLanguage(const ProfileSnapshot &languageFile, FailureReporter &failures)

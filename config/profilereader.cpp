@@ -9,7 +9,7 @@ namespace zv {
 QString ReadIniValue(const QString &section, const QString &key, const QString &defaultValue,
                      const QString &file)
 {
-    return ProfileSnapshot::fromFile(file).value(section, key, defaultValue);
+    return ProfileSnapshot::cached(file)->value(section, key, defaultValue);
 }
 
 } // namespace zv

@@ -80,7 +80,8 @@ void setPlainToolTip(QWidget *widget, const QString &text)
 void applyLayout(const MainWindowControls &c, std::int16_t iState, const LayoutSources &sources)
 {
     // The tooltips are read anew at every change, so an edited file shows.
-    const ProfileSnapshot language = ProfileSnapshot::fromFile(sources.languageFile);
+    const std::shared_ptr<const ProfileSnapshot> file = ProfileSnapshot::cached(sources.languageFile);
+    const ProfileSnapshot &language = *file;
     const QString listTip =
         tooltipText(language, "SELIST", "Double Click on Search Engine to Launch it");
     setPlainToolTip(c.lstEngines, listTip);

@@ -100,7 +100,7 @@ QString store(SkinSettings &skin, const Field &field, const QString &text)
 
 void LoadSkin(SkinSettings &skin, const QString &skinFile, FailureReporter &failures)
 {
-    LoadSkin(skin, ProfileSnapshot::fromFile(skinFile), failures);
+    LoadSkin(skin, *ProfileSnapshot::cached(skinFile), failures);
 }
 
 void LoadSkin(SkinSettings &skin, const ProfileSnapshot &skinFile, FailureReporter &failures)

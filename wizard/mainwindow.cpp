@@ -199,7 +199,7 @@ void frmZVS::Question(std::int16_t iStep)
         return;
     showPicture(m_imgQuestion, programFile(QStringLiteral("quest%1.ico").arg(iStep + 1)));
     m_imgQuestion->setAccessibleName(
-        readAccessibleName(ProfileSnapshot::fromFile(LanguageFile()),
+        readAccessibleName(*ProfileSnapshot::cached(LanguageFile()),
                            AccessibleName::QuestionPicture) + u' '
         + QString::number(iStep + 1));
     const QString &question = m_tables.QuestionText[iStep];
