@@ -4,13 +4,15 @@
 
 // The index of a profile file's names, and the lookups through it.
 //
-// Names go into open-addressing tables under a hash keyed anew for every run
-// (Qt's keyed hash, the one QHash relies on against crafted keys): with a
-// fixed hash, names chosen to collide made indexing quadratic, and no file
-// can aim at a key it cannot know. A sorted index would be as safe, but costs
-// n log n comparisons of names where this costs one hash per name, and the
-// tables grow with the distinct names only, so a file of one key repeated
-// millions of times needs a few slots.
+// Names go into open-addressing tables under a hash whose key is drawn anew
+// for every run: with a fixed hash, names chosen to collide made indexing
+// quadratic, and no file can aim at a key it cannot know. The hash is a
+// polynomial modulo the prime 2^61 - 1 evaluated at that key, so two
+// different names collide for a share of at most (length / 7 + 2) / 2^61 of
+// the keys. A sorted index would be as safe but costs n log n comparisons of
+// names where this costs one hash per name, and the tables grow with the
+// distinct names only, so a file of one key repeated millions of times needs
+// a few slots.
 #include "config/profilesnapshot.h"
 
 #include "config/profilebytes.h"
@@ -18,18 +20,40 @@
 
 #include <QHashFunctions>
 #include <QRandomGenerator>
-#include <QVarLengthArray>
-
-#include <type_traits>
 
 namespace zv {
 
 namespace {
 
-std::size_t runKey()
+constexpr std::uint64_t Prime = (std::uint64_t(1) << 61) - 1;
+
+struct HashKey
 {
-    static const std::size_t key = std::size_t(QRandomGenerator::system()->generate64()) | 1;
+    std::uint64_t point; // where the polynomial is evaluated, below Prime
+    std::uint64_t mix;   // odd: spreads the value over a word's bits
+};
+
+const HashKey &runKey()
+{
+    static const HashKey key = [] {
+        QRandomGenerator *random = QRandomGenerator::system();
+        return HashKey{random->bounded(quint64(1) << 32, quint64(Prime)), random->generate64() | 1};
+    }();
     return key;
+}
+
+std::uint64_t mulMod(std::uint64_t a, std::uint64_t b)
+{
+    const unsigned __int128 product = static_cast<unsigned __int128>(a) * b;
+    const std::uint64_t sum = (std::uint64_t(product) & Prime) + std::uint64_t(product >> 61);
+    return sum >= Prime ? sum - Prime : sum;
+}
+
+// The next coefficient added, below Prime.
+std::uint64_t hornerStep(std::uint64_t h, std::uint64_t coefficient)
+{
+    const std::uint64_t next = mulMod(h, runKey().point) + coefficient;
+    return next >= Prime ? next - Prime : next;
 }
 
 bool isAscii(QByteArrayView s)
@@ -46,7 +70,8 @@ char lowerAscii(char c)
     return c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c;
 }
 
-// A name as names are compared: letter case folded, as UTF-8 bytes.
+// A name as names are compared: letter case folded, as UTF-8 bytes. ASCII
+// names of the file, nearly all of them, are folded on the fly in place.
 class FoldedName
 {
 public:
@@ -54,9 +79,9 @@ public:
     FoldedName(QByteArrayView bytes, bool windows1252)
     {
         if (isAscii(bytes))
-            appendLowered(bytes);
+            m_inPlace = bytes;
         else
-            appendFolded(windows1252 ? fromWindows1252(bytes) : fromUtf8KeepingMarks(bytes));
+            fold(windows1252 ? fromWindows1252(bytes) : fromUtf8KeepingMarks(bytes));
     }
 
     // A name asked for, without the blanks that do not count around the
@@ -64,66 +89,54 @@ public:
     // holding half a surrogate pair).
     static std::optional<FoldedName> asked(QAnyStringView text)
     {
+        const QString whole = text.toString();
+        if (!QStringView(whole).isValidUtf16())
+            return std::nullopt;
         FoldedName name;
-        const bool ascii = text.visit([&name](auto view) {
-            if constexpr (std::is_same_v<decltype(view), QStringView>) {
-                for (QChar c : view) {
-                    if (c.unicode() >= 0x80)
-                        return false;
-                    name.m_bytes.append(lowerAscii(char(c.unicode())));
-                }
-                return true;
-            } else {
-                const QByteArrayView bytes(view.data(), view.size());
-                if (!isAscii(bytes))
-                    return false;
-                name.appendLowered(bytes);
-                return true;
-            }
-        });
-        if (!ascii) {
-            const QString whole = text.toString();
-            if (!QStringView(whole).isValidUtf16())
-                return std::nullopt;
-            name.m_bytes.clear();
-            name.appendFolded(whole);
-        }
-        const QByteArrayView trimmed = trimmedProfileText(name.view());
-        name.m_bytes.remove(0, trimmed.data() - name.m_bytes.data());
-        name.m_bytes.resize(trimmed.size());
+        name.fold(whole);
+        const QByteArrayView trimmed = trimmedProfileText(name.m_folded);
+        name.m_folded = name.m_folded.sliced(trimmed.data() - name.m_folded.constData(),
+                                             trimmed.size());
         return name;
     }
 
-    QByteArrayView view() const { return {m_bytes.data(), m_bytes.size()}; }
+    qsizetype size() const { return m_inPlace ? m_inPlace->size() : m_folded.size(); }
+    char at(qsizetype i) const { return m_inPlace ? lowerAscii((*m_inPlace)[i]) : m_folded[i]; }
 
     // Within a scope: the section a key belongs to.
     std::size_t hash(std::uint32_t scope) const
     {
-        return qHashBits(m_bytes.data(), std::size_t(m_bytes.size()),
-                         runKey() ^ (std::size_t(scope) * 0x9E3779B97F4A7C15ull));
+        std::uint64_t h = scope;
+        const qsizetype n = size();
+        for (qsizetype i = 0; i < n; i += 7) {
+            std::uint64_t chunk = 0;
+            for (qsizetype j = i; j < std::min(n, i + 7); ++j)
+                chunk = chunk << 8 | std::uint8_t(at(j));
+            h = hornerStep(h, chunk);
+        }
+        h = hornerStep(h, std::uint64_t(n));
+        h *= runKey().mix;
+        return std::size_t(h ^ (h >> 32));
     }
 
     friend bool operator==(const FoldedName &a, const FoldedName &b)
     {
-        return a.view() == b.view();
+        if (a.size() != b.size())
+            return false;
+        for (qsizetype i = 0; i < a.size(); ++i) {
+            if (a.at(i) != b.at(i))
+                return false;
+        }
+        return true;
     }
 
 private:
     FoldedName() = default;
 
-    void appendLowered(QByteArrayView bytes)
-    {
-        for (char c : bytes)
-            m_bytes.append(lowerAscii(c));
-    }
+    void fold(const QString &text) { m_folded = text.toCaseFolded().toUtf8(); }
 
-    void appendFolded(const QString &text)
-    {
-        const QByteArray folded = text.toCaseFolded().toUtf8();
-        m_bytes.append(folded.constData(), folded.size());
-    }
-
-    QVarLengthArray<char, 64> m_bytes;
+    std::optional<QByteArrayView> m_inPlace;
+    QByteArray m_folded;
 };
 
 // Walks the table from the hash's home slot; `same` gets each occupied
