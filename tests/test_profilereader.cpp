@@ -104,6 +104,18 @@ private Q_SLOTS:
         QCOMPARE(ReadIniValue(u"S"_qs, u"K"_qs, u"fallback"_qs, path), u"v"_qs);
     }
 
+    void snapshotKeptWhileTheFileStaysTheSame()
+    {
+        const QString path = writeTestFile(m_dir, u"changing.ini"_qs, "[S]\nK=1\n");
+        const auto first = zv::ProfileSnapshot::cached(path);
+        QCOMPARE(zv::ProfileSnapshot::cached(path), first);
+        // The same size, so only the modification and change times tell.
+        writeTestFile(m_dir, u"changing.ini"_qs, "[S]\nK=2\n");
+        QCOMPARE(ReadIniValue(u"S"_qs, u"K"_qs, u"fallback"_qs, path), u"2"_qs);
+        QFile::remove(path);
+        QCOMPARE(ReadIniValue(u"S"_qs, u"K"_qs, u"fallback"_qs, path), u"fallback"_qs);
+    }
+
 private:
     QTemporaryDir m_dir;
 };
