@@ -4,7 +4,6 @@
 
 #include "check/knownkeys.h"
 
-#include "config/menucaptions.h"
 #include "skin/skinfile.h"
 
 #include <algorithm>
@@ -87,12 +86,8 @@ KnownKeys KnownKeys::language(int engines, int questions)
     KnownKeys known;
     known.m_engines = engines;
     known.m_questions = questions;
-    for (const LanguageKeyName &key : LanguageKeyNames)
-        known.add(key.section, key.key, key.numbering, false);
-    for (const MenuEntryKey &entry : MenuEntryKeys)
-        known.add("MENU", entry.key, KeyNumbering::Single, false);
-    for (const LanguageKeyName &key : OptionalLanguageKeyNames)
-        known.add(key.section, key.key, key.numbering, true);
+    for (const LanguageKey &key : LanguageKeys)
+        known.add(key.section, key.key, key.numbering, key.optional());
     return known;
 }
 

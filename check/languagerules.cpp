@@ -83,7 +83,7 @@ void checkAccessKeys(const ProfileSnapshot &file, const LanguageFileContents &co
 {
     std::vector<std::vector<std::size_t>> menus(1); // the menu bar first
     for (std::size_t i = 0; i < MenuEntryKeys.size(); ++i) {
-        if (opensMenu(MenuEntryKeys[i].key)) {
+        if (opensMenu(MenuEntryKeys[i].caption.key)) {
             menus.front().push_back(i);
             menus.emplace_back();
         } else {
@@ -96,8 +96,8 @@ void checkAccessKeys(const ProfileSnapshot &file, const LanguageFileContents &co
             for (std::size_t b = 0; b < a && !key.isNull(); ++b) {
                 if (accessKey(contents.menuCaptions[menu[b]]) != key)
                     continue;
-                const char *later = MenuEntryKeys[menu[a]].key;
-                const char *earlier = MenuEntryKeys[menu[b]].key;
+                const char *later = MenuEntryKeys[menu[a]].caption.key;
+                const char *earlier = MenuEntryKeys[menu[b]].caption.key;
                 findings.push_back({Kind::Warning, lineOf(file, u"MENU"_qs, later),
                                     u"[MENU] "_qs + QLatin1String(later)
                                         + u" has the access key "_qs + key + u" of "_qs

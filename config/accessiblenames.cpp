@@ -12,8 +12,7 @@ QString readAccessibleName(const ProfileSnapshot &languageFile, AccessibleName n
 {
     const auto entry = std::find_if(AccessibleNameKeys.begin(), AccessibleNameKeys.end(),
                                     [name](const AccessibleNameKey &k) { return k.name == name; });
-    return languageFile.value(QLatin1String(AccessibleNamesSection), QLatin1String(entry->key),
-                              QString::fromUtf8(entry->defaultName));
+    return readLanguageKey(languageFile, entry->key);
 }
 
 } // namespace zv

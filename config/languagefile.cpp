@@ -5,6 +5,7 @@
 #include "config/languagefile.h"
 
 #include "config/conversions.h"
+#include "config/languagekeys.h"
 #include "config/matrixrow.h"
 #include "config/profilesnapshot.h"
 
@@ -62,31 +63,31 @@ public:
         return found ? m_file.keyValue(*found).value_or(defaultValue) : defaultValue;
     }
 
-    QString text(const char *section, const char *key, const char *defaultValue) const
+    QString text(const LanguageKey &key) const
     {
-        return text(section, QLatin1String(key), QLatin1String(defaultValue));
+        return text(key.section, QLatin1String(key.key), key.defaultText());
     }
 
-    std::int16_t count(const char *section, const char *defaultValue) const
+    std::int16_t count(const LanguageKey &key) const
     {
-        const QString value = text(section, "COUNT", defaultValue);
+        const QString value = text(key);
         const Result<std::int16_t> count = countFromText(value);
         if (!count.ok()) {
-            report(count.failure(), section, QStringLiteral("COUNT"), value);
+            report(count.failure(), key.section, QLatin1String(key.key), value);
             return 0;
         }
         return count.value();
     }
 
-    // Entry n of a table from the key prefix followed by n; an index beyond
-    // the table is reported instead of read.
+    // Entry n of a table from the numbered key; an index beyond the table is
+    // reported instead of read. `defaultValue` is the key's, made once.
     template <std::size_t N>
-    void fillTable(std::array<QString, N> &table, int n, const char *section, const char *prefix,
+    void fillTable(std::array<QString, N> &table, int n, const LanguageKey &key,
                    const QString &defaultValue) const
     {
-        if (!inBounds(n, N, section, prefix, n))
+        if (!inBounds(n, N, key.section, key.key, n))
             return;
-        table[std::size_t(n)] = text(section, NumberedKey(prefix, n), defaultValue);
+        table[std::size_t(n)] = text(key.section, NumberedKey(key.key, n), defaultValue);
     }
 
     // Whether index lies within a table of `size`; reports it for the key
@@ -133,8 +134,8 @@ public:
     }
 
 private:
-    // Sections are named by the loader's own literals, so their addresses
-    // identify them: each is looked up once per load.
+    // Sections are named by the key table's literals, so comparing addresses
+    // finds each again: each is looked up about once per load.
     int sectionIndex(const char *section) const
     {
         for (const auto &[name, index] : m_sections) {
@@ -160,8 +161,9 @@ constexpr double MaxMatrixMagnitude = 1e300;
 // more than the file's size.
 void loadMatrixRow(const LanguageReader &reader, LanguageTables &tables, int e)
 {
-    const QString key = NumberedKey("S", e).toString();
-    const QString stored = reader.text("MATRIX", key, QString());
+    constexpr LanguageKey matrixRow = languageKey("MATRIX", "S");
+    const QString key = NumberedKey(matrixRow.key, e).toString();
+    const QString stored = reader.text(matrixRow.section, key, matrixRow.defaultText());
     MatrixRowPieces row(stored);
     const long long size = (long long)tables.Matrix.size();
     for (long long k = 0; !row.atEnd(); ++k) {
@@ -205,41 +207,51 @@ LanguageFileContents LoadLanguage(const ProfileSnapshot &languageFile, FailureRe
     LanguageFileContents contents;
     LanguageTables &t = contents.tables;
 
-    t.LanguageName = read.text("GENERAL", "LANGUAGE", "English");
-    t.EngineCount = read.count("SEARCHENGINES", "14");
-    t.QuestionCount = read.count("QUESTIONS", "9");
+    t.LanguageName = read.text(languageKey("GENERAL", "LANGUAGE"));
+    t.EngineCount = read.count(languageKey("SEARCHENGINES", "COUNT"));
+    t.QuestionCount = read.count(languageKey("QUESTIONS", "COUNT"));
+    constexpr LanguageKey engineName = languageKey("ENGINES", "ENGINE");
+    const QString unnamed = engineName.defaultText();
     for (int n = 0; n < t.EngineCount; ++n)
-        read.fillTable(t.EngineName, n, "ENGINES", "ENGINE", QStringLiteral("???"));
+        read.fillTable(t.EngineName, n, engineName, unnamed);
+    constexpr LanguageKey engineLink = languageKey("LINKS", "LINK");
+    const QString noLink = engineLink.defaultText();
     for (int n = 0; n < t.EngineCount; ++n)
-        read.fillTable(t.EngineLink, n, "LINKS", "LINK", DefaultEngineLink);
+        read.fillTable(t.EngineLink, n, engineLink, noLink);
+    constexpr LanguageKey question = languageKey("QUESTIONS", "Q");
     for (int n = 0; n < t.QuestionCount; ++n) {
-        if (read.inBounds(n, t.QuestionWeight.size(), "QUESTIONS", "Q", n))
+        if (read.inBounds(n, t.QuestionWeight.size(), question.section, question.key, n))
             t.QuestionWeight[std::size_t(n)] = 1.0;
     }
+    constexpr LanguageKey yes = languageKey("QUESTIONS", "Y");
+    constexpr LanguageKey no = languageKey("QUESTIONS", "N");
+    const QString unasked = question.defaultText();
+    const QString yesText = yes.defaultText();
+    const QString noText = no.defaultText();
     for (int n = 0; n < t.QuestionCount; ++n) {
-        read.fillTable(t.QuestionText, n, "QUESTIONS", "Q", QStringLiteral("???"));
-        read.fillTable(t.YesText, n, "QUESTIONS", "Y", QStringLiteral("yes"));
-        read.fillTable(t.NoText, n, "QUESTIONS", "N", QStringLiteral("no"));
+        read.fillTable(t.QuestionText, n, question, unasked);
+        read.fillTable(t.YesText, n, yes, yesText);
+        read.fillTable(t.NoText, n, no, noText);
     }
     for (int e = 0; e < t.EngineCount; ++e)
         loadMatrixRow(read, t, e);
-    t.Url1 = read.text("URL", QStringLiteral("URL1"), DefaultPortalAddress);
-    t.Url2 = read.text("URL", QStringLiteral("URL2"), DefaultPortalAddress);
-    t.ExplanationText = read.text("EXPLANATION", "TEXT", "nothing here..");
-    for (std::size_t i = 0; i < MenuEntryKeys.size(); ++i) {
-        const MenuEntryKey &entry = MenuEntryKeys[i];
-        contents.menuCaptions[i] = read.text("MENU", entry.key, entry.defaultCaption);
-    }
-    contents.welcomeText = read.text("STARTEND", "WELCOME", "Welcome");
-    t.FinishedText = read.text("STARTEND", "FINISHED", "Ready");
+    t.Url1 = read.text(languageKey("URL", "URL1"));
+    t.Url2 = read.text(languageKey("URL", "URL2"));
+    t.ExplanationText = read.text(languageKey("EXPLANATION", "TEXT"));
+    for (std::size_t i = 0; i < MenuEntryKeys.size(); ++i)
+        contents.menuCaptions[i] = read.text(MenuEntryKeys[i].caption);
+    contents.welcomeText = read.text(languageKey("STARTEND", "WELCOME"));
+    t.FinishedText = read.text(languageKey("STARTEND", "FINISHED"));
     // Read last and only within the tables, so files without them load, and
     // fail, exactly as before.
+    constexpr LanguageKey info = languageKey("ENGINEINFO", "INFO");
     for (int n = 0; n < t.engines(); ++n)
         t.EngineInfo[std::size_t(n)] =
-            read.text("ENGINEINFO", NumberedKey("INFO", n), QString());
-    t.FitsText = read.text("ENGINEINFO", "FITS", "Fits your answers:");
-    t.AgainstText = read.text("ENGINEINFO", "AGAINST", "Against your answers:");
-    t.TiedText = read.text("ENGINEINFO", "TIED", "Equal fit with:");
+            read.text(info.section, NumberedKey(info.key, n), info.defaultText());
+    t.FitsText = read.text(languageKey("ENGINEINFO", "FITS"));
+    t.AgainstText = read.text(languageKey("ENGINEINFO", "AGAINST"));
+    t.TiedText = read.text(languageKey("ENGINEINFO", "TIED"));
+    t.AsOfText = read.text(languageKey("ENGINEINFO", "ASOF"));
     return contents;
 }
 

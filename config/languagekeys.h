@@ -4,60 +4,122 @@
 
 #pragma once
 
+#include <QString>
+
 #include <array>
+#include <string_view>
 
 namespace zv {
+
+class ProfileSnapshot;
+
+// Where the program reads a key of the language file.
+enum class ReadBy {
+    Loader,          // LoadLanguage, once at start
+    Layout,          // each layout change, anew: the tooltips
+    AccessibleName,  // each layout change or question, anew
+    About,           // each showing of the About window
+    HelpCommand,     // each choice of Help > Online help
+};
 
 // How many keys of a prefix the program reads: one, or one per loaded engine
 // or question (the prefix followed by 0, 1, ...).
 enum class KeyNumbering { Single, PerEngine, PerQuestion };
 
-struct LanguageKeyName
+// Expected keys show a placeholder when missing and the checker asks for
+// them; an optional key may be left out by design: without it the program
+// shows nothing, or a text of its own, and the checker is silent.
+enum class KeyNeed { Expected, Optional };
+
+struct LanguageKey
 {
     const char *section;
-    const char *key; // the prefix of a numbered key
+    const char *key;           // the prefix of a numbered key
+    const char *defaultValue;  // UTF-8
+    ReadBy readBy;
     KeyNumbering numbering = KeyNumbering::Single;
+    KeyNeed need = KeyNeed::Expected;
+
+    bool optional() const { return need == KeyNeed::Optional; }
+    QString defaultText() const { return QString::fromUtf8(defaultValue); }
 };
 
-// Every key of the language file that the program reads and whose absence
-// shows a placeholder: the loader's keys, the tooltips the layouts read and
-// the About window's language line. The MENU keys are MenuEntryKeys.
-inline constexpr std::array LanguageKeyNames = {
-    LanguageKeyName{"GENERAL", "LANGUAGE"},
-    LanguageKeyName{"SEARCHENGINES", "COUNT"},
-    LanguageKeyName{"QUESTIONS", "COUNT"},
-    LanguageKeyName{"ENGINES", "ENGINE", KeyNumbering::PerEngine},
-    LanguageKeyName{"LINKS", "LINK", KeyNumbering::PerEngine},
-    LanguageKeyName{"QUESTIONS", "Q", KeyNumbering::PerQuestion},
-    LanguageKeyName{"QUESTIONS", "Y", KeyNumbering::PerQuestion},
-    LanguageKeyName{"QUESTIONS", "N", KeyNumbering::PerQuestion},
-    LanguageKeyName{"MATRIX", "S", KeyNumbering::PerEngine},
-    LanguageKeyName{"URL", "URL1"},
-    LanguageKeyName{"URL", "URL2"},
-    LanguageKeyName{"EXPLANATION", "TEXT"},
-    LanguageKeyName{"STARTEND", "WELCOME"},
-    LanguageKeyName{"STARTEND", "FINISHED"},
-    LanguageKeyName{"TOOLTIP", "SELIST"},
-    LanguageKeyName{"TOOLTIP", "TIPSTART"},
-    LanguageKeyName{"TOOLTIP", "TIPNEXT"},
-    LanguageKeyName{"TOOLTIP", "TIPLAUNCH"},
-    LanguageKeyName{"ABOUT", "LANGUAGE"},
-};
+// EVERY KEY OF THE LANGUAGE FILE THAT THE PROGRAM READS. The loader, the
+// layouts, the windows, the checker and the help page's key list all go by
+// this table: a new key is one row here, plus the code that uses it (and
+// its line in the help page, shipped/zvs.html, which a test compares).
+namespace languagekeytable {
+using enum ReadBy;
+using enum KeyNumbering;
+using enum KeyNeed;
+inline constexpr auto rows = std::to_array<LanguageKey>({
+    // section, key, default, read by[, numbering[, need]]
+    {"GENERAL", "LANGUAGE", "English", Loader},
+    {"SEARCHENGINES", "COUNT", "14", Loader},
+    {"QUESTIONS", "COUNT", "9", Loader},
+    {"ENGINES", "ENGINE", "???", Loader, PerEngine},
+    {"LINKS", "LINK", "en.wikipedia.org/wiki/Search_engine", Loader, PerEngine},
+    {"QUESTIONS", "Q", "???", Loader, PerQuestion},
+    {"QUESTIONS", "Y", "yes", Loader, PerQuestion},
+    {"QUESTIONS", "N", "no", Loader, PerQuestion},
+    {"MATRIX", "S", "", Loader, PerEngine},
+    {"URL", "URL1", "https://duckduckgo.com/", Loader},
+    {"URL", "URL2", "https://duckduckgo.com/", Loader},
+    {"EXPLANATION", "TEXT", "nothing here..", Loader},
+    {"STARTEND", "WELCOME", "Welcome", Loader},
+    {"STARTEND", "FINISHED", "Ready", Loader},
+    {"TOOLTIP", "SELIST", "Double Click on Search Engine to Launch it", Layout},
+    {"TOOLTIP", "TIPSTART", "Start", Layout},
+    {"TOOLTIP", "TIPNEXT", "Next question", Layout},
+    {"TOOLTIP", "TIPLAUNCH", "Launch champion", Layout},
+    {"ABOUT", "LANGUAGE", "?", About},
+    {"MENU", "FILE", "&File", Loader},
+    {"MENU", "NEW", "&New", Loader},
+    {"MENU", "EXIT", "&Exit", Loader},
+    {"MENU", "TRUTH", "&Truth", Loader},
+    {"MENU", "TRUTH1", "The truth about payed surfing programs", Loader},
+    {"MENU", "MONEY", "&Money", Loader},
+    {"MENU", "MONEY1", "&Earn monye while surfing on the web", Loader},
+    {"MENU", "HELP", "&Help", Loader},
+    {"MENU", "CONTENTS", "Contents", Loader},
+    {"MENU", "ONLINE", "Online Help", Loader},
+    {"MENU", "ABOUT", "&About", Loader},
 
-// OPTIONAL KEYS. Keys the program reads but a language file may leave out by
-// design: without them the program shows nothing, or a text of its own, and
-// the checker does not ask for them. A feature that adds an optional key of
-// the language file lists it here, and only here.
-inline constexpr std::array OptionalLanguageKeyNames = {
-    LanguageKeyName{"ENGINEINFO", "INFO", KeyNumbering::PerEngine},
-    LanguageKeyName{"ENGINEINFO", "FITS"},
-    LanguageKeyName{"ENGINEINFO", "AGAINST"},
-    LanguageKeyName{"ENGINEINFO", "TIED"},
-    LanguageKeyName{"URL", "HELP"},
-    LanguageKeyName{"ACCESSIBLE", "ENGINELIST"},
-    LanguageKeyName{"ACCESSIBLE", "QUESTIONAREA"},
-    LanguageKeyName{"ACCESSIBLE", "HELPPICTURE"},
-    LanguageKeyName{"ACCESSIBLE", "QUESTIONPICTURE"},
-};
+    // OPTIONAL KEYS: without them a file works as the files made for the
+    // Windows version always did.
+    {"ENGINEINFO", "INFO", "", Loader, PerEngine, Optional},
+    {"ENGINEINFO", "FITS", "Fits your answers:", Loader, Single, Optional},
+    {"ENGINEINFO", "AGAINST", "Against your answers:", Loader, Single, Optional},
+    {"ENGINEINFO", "TIED", "Equal fit with:", Loader, Single, Optional},
+    {"ENGINEINFO", "ASOF", "", Loader, Single, Optional},
+    {"URL", "HELP", "", HelpCommand, Single, Optional},
+    {"ACCESSIBLE", "ENGINELIST", "Search engines, best match first", AccessibleName, Single,
+     Optional},
+    {"ACCESSIBLE", "QUESTIONAREA", "Question", AccessibleName, Single, Optional},
+    {"ACCESSIBLE", "HELPPICTURE",
+     "How it works: answer the questions, watch the ranking, open the winner", AccessibleName,
+     Single, Optional},
+    // Followed by a blank and the question's number, counted from 1.
+    {"ACCESSIBLE", "QUESTIONPICTURE", "Question", AccessibleName, Single, Optional},
+});
+} // namespace languagekeytable
+
+inline constexpr const auto &LanguageKeys = languagekeytable::rows;
+
+// The table's row for a key, found while compiling: a key missing from the
+// table does not build.
+consteval LanguageKey languageKey(std::string_view section, std::string_view key)
+{
+    for (const LanguageKey &row : LanguageKeys) {
+        if (row.section == section && row.key == key)
+            return row;
+    }
+    throw "the key is missing from LanguageKeys";
+}
+
+// The single key's value in the file, or its default.
+QString readLanguageKey(const ProfileSnapshot &languageFile, const LanguageKey &key);
+// The same, reading the file anew (see ReadIniValue).
+QString readLanguageKey(const QString &languageFile, const LanguageKey &key);
 
 } // namespace zv

@@ -11,11 +11,6 @@
 
 namespace zv {
 
-// The defaults of the two address keys: a page about search engines for an
-// engine without a link, and a search portal for the alternative addresses.
-inline const QString DefaultEngineLink = QStringLiteral("en.wikipedia.org/wiki/Search_engine");
-inline const QString DefaultPortalAddress = QStringLiteral("https://duckduckgo.com/");
-
 // One language version: everything the language file defines that the program
 // keeps for the whole run. Tables have fixed bounds; entries above the loaded
 // counts stay empty or 0.
@@ -46,6 +41,8 @@ struct LanguageTables
     QString FitsText;
     QString AgainstText;
     QString TiedText;
+    // Optional: when the facts were gathered, said once after every row's reasons.
+    QString AsOfText;
 
     // The counts the program works with: the file's counts limited to the
     // tables, so a file beyond the bounds never leads outside them.

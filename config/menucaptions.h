@@ -4,34 +4,34 @@
 
 #pragma once
 
+#include "config/languagekeys.h"
+
 #include <array>
 
 namespace zv {
 
 // The entries of the main window's menu bar, in the order the language file's
-// captions are applied: each entry's control name, its key in section MENU
-// and the caption used when the key is missing.
+// captions are applied: each entry's control name and the key of its caption.
 struct MenuEntryKey
 {
     const char *objectName;
-    const char *key;
-    const char *defaultCaption;
+    LanguageKey caption;
 };
 
 inline constexpr int MenuEntryCount = 11;
 
 inline constexpr std::array<MenuEntryKey, MenuEntryCount> MenuEntryKeys = {{
-    {"fmnuFile", "FILE", "&File"},
-    {"fmnuNew", "NEW", "&New"},
-    {"fmnuExit", "EXIT", "&Exit"},
-    {"fmnuTruth", "TRUTH", "&Truth"},
-    {"fmnuTruth1", "TRUTH1", "The truth about payed surfing programs"},
-    {"fmnuMoney", "MONEY", "&Money"},
-    {"fmnuMoney1", "MONEY1", "&Earn monye while surfing on the web"},
-    {"fmnuHelp", "HELP", "&Help"},
-    {"fmnuContents", "CONTENTS", "Contents"},
-    {"fmnuOnline", "ONLINE", "Online Help"},
-    {"fmnuAbout", "ABOUT", "&About"},
+    {"fmnuFile", languageKey("MENU", "FILE")},
+    {"fmnuNew", languageKey("MENU", "NEW")},
+    {"fmnuExit", languageKey("MENU", "EXIT")},
+    {"fmnuTruth", languageKey("MENU", "TRUTH")},
+    {"fmnuTruth1", languageKey("MENU", "TRUTH1")},
+    {"fmnuMoney", languageKey("MENU", "MONEY")},
+    {"fmnuMoney1", languageKey("MENU", "MONEY1")},
+    {"fmnuHelp", languageKey("MENU", "HELP")},
+    {"fmnuContents", languageKey("MENU", "CONTENTS")},
+    {"fmnuOnline", languageKey("MENU", "ONLINE")},
+    {"fmnuAbout", languageKey("MENU", "ABOUT")},
 }};
 
 } // namespace zv

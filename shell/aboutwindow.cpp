@@ -4,6 +4,7 @@
 
 #include "shell/aboutwindow.h"
 
+#include "config/languagekeys.h"
 #include "config/profilereader.h"
 #include "config/programinfo.h"
 #include "shell/controls.h"
@@ -86,8 +87,7 @@ frmAbout::frmAbout(const SkinSettings &skin, const QString &programDir,
         ->setText(ReadIniValue(QStringLiteral("ABOUT"), QStringLiteral("COPYRIGHT"), unknown,
                                skinFile));
     placePlainLabel(this, "lblLanguage", twipsRect(240, 1950, 6765, 990))
-        ->setText(ReadIniValue(QStringLiteral("ABOUT"), QStringLiteral("LANGUAGE"), unknown,
-                               languageFile));
+        ->setText(readLanguageKey(languageFile, languageKey("ABOUT", "LANGUAGE")));
     for (QLabel *label : findChildren<QLabel *>()) {
         if (label != picIcon)
             applySkinColors(label, skin.TextForeColor, skin.TextBackColor);

@@ -46,7 +46,7 @@ void buildMenuBar(QMenuBar *menuBar, const MenuCommands &commands)
 
     std::array<QString, MenuEntryCount> captions;
     for (std::size_t i = 0; i < MenuEntryKeys.size(); ++i)
-        captions[i] = QLatin1String(MenuEntryKeys[i].defaultCaption);
+        captions[i] = MenuEntryKeys[i].caption.defaultText();
     setMenuCaptions(menuBar, captions);
 }
 

@@ -5,6 +5,7 @@
 #include "skin/screenlayout.h"
 
 #include "config/accessiblenames.h"
+#include "config/languagekeys.h"
 #include "config/profilesnapshot.h"
 #include "skin/pictures.h"
 #include "skin/skinapply.h"
@@ -18,11 +19,6 @@
 namespace zv {
 
 namespace {
-
-QString tooltipText(const ProfileSnapshot &language, const char *key, const char *defaultValue)
-{
-    return language.value(u"TOOLTIP", QLatin1String(key), QLatin1String(defaultValue));
-}
 
 QString picturePath(const LayoutSources &sources, const char *fileName)
 {
@@ -54,8 +50,7 @@ void applySkin(const MainWindowControls &c, const SkinSettings &skin)
 
 struct LayoutSteps
 {
-    const char *tooltipKey;
-    const char *tooltipDefault;
+    LanguageKey tooltip;
     const char *buttonPicture;
     bool showStartText;
 };
@@ -63,9 +58,9 @@ struct LayoutSteps
 const LayoutSteps *stepsOf(std::int16_t iState)
 {
     static const LayoutSteps steps[] = {
-        {"TIPSTART", "Start", "zvstart.ico", true},
-        {"TIPNEXT", "Next question", "zvnext.ico", false},
-        {"TIPLAUNCH", "Launch champion", "zvlaunch.ico", true},
+        {languageKey("TOOLTIP", "TIPSTART"), "zvstart.ico", true},
+        {languageKey("TOOLTIP", "TIPNEXT"), "zvnext.ico", false},
+        {languageKey("TOOLTIP", "TIPLAUNCH"), "zvlaunch.ico", true},
     };
     return iState >= 0 && iState <= 2 ? &steps[iState] : nullptr;
 }
@@ -79,11 +74,11 @@ void setPlainToolTip(QWidget *widget, const QString &text)
 
 void applyLayout(const MainWindowControls &c, std::int16_t iState, const LayoutSources &sources)
 {
-    // The tooltips are read anew at every change, so an edited file shows.
-    const std::shared_ptr<const ProfileSnapshot> file = ProfileSnapshot::cached(sources.languageFile);
+    // The tooltips are read anew at every change, so an edited file shows;
+    // an unchanged one is not read again.
+    const auto file = ProfileSnapshot::cached(sources.languageFile);
     const ProfileSnapshot &language = *file;
-    const QString listTip =
-        tooltipText(language, "SELIST", "Double Click on Search Engine to Launch it");
+    const QString listTip = readLanguageKey(language, languageKey("TOOLTIP", "SELIST"));
     setPlainToolTip(c.lstEngines, listTip);
     c.lstEngines->setAccessibleDescription(listTip);
     c.lstEngines->setAccessibleName(readAccessibleName(language,
@@ -95,7 +90,7 @@ void applyLayout(const MainWindowControls &c, std::int16_t iState, const LayoutS
     applySkin(c, sources.skin);
 
     if (const LayoutSteps *steps = stepsOf(iState)) {
-        const QString nextTip = tooltipText(language, steps->tooltipKey, steps->tooltipDefault);
+        const QString nextTip = readLanguageKey(language, steps->tooltip);
         setPlainToolTip(c.cmdNext, nextTip);
         c.cmdNext->setAccessibleName(nextTip);
         if (iState == 0)

@@ -98,7 +98,7 @@ if [ "$mode" = files ]; then
             || fail "$programdir/$file differs from the built file"
     done < <(cd "$built_program" && find . -type f -printf '%P\0')
     # ...and the build really produced what the program reads.
-    for file in zvs.html zv.ico quest1.ico zvhelp.bmp languages/en/zv.cfg languages/de/zv.cfg \
+    for file in zvs.html sources.html zv.ico quest1.ico zvhelp.bmp languages/en/zv.cfg languages/de/zv.cfg \
                 languages/de/zvs.html skins/dark/skin.cfg skins/light/skin.cfg; do
         [ -s "$program/$file" ] || fail "$programdir/$file is missing or empty"
     done

@@ -205,15 +205,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("explanation");
         QTest::newRow("answers that lift, none for a 0 value")
             << u"nYnNn"_qs << 0
-            << u"Alpha\nAlpha runs its own index.\n\nPro:\nPrivate\nBorrowed"_qs;
+            << u"Alpha\nAlpha runs its own index.\n\nPro:\nPrivate\nBorrowed\n\n"
+               u"Facts of <2026>"_qs;
         QTest::newRow("markup shown as written")
             << u"nYnNnn"_qs << 1
-            << u"Gamma\n<b>Gamma</b>  &amp; co\n\nPro:\nPrivate\n\nContra:\nLinks"_qs;
+            << u"Gamma\n<b>Gamma</b>  &amp; co\n\nPro:\nPrivate\n\nContra:\nLinks\n\n"
+               u"Facts of <2026>"_qs;
         QTest::newRow("re-sorted: first row")
-            << u"nNn"_qs << 0 << u"Beta\n\nPro:\nTracked"_qs;
+            << u"nNn"_qs << 0 << u"Beta\n\nPro:\nTracked\n\nFacts of <2026>"_qs;
         QTest::newRow("tie at the top names the others")
             << u"nYn"_qs << 1
-            << u"Gamma\n<b>Gamma</b>  &amp; co\n\nPro:\nPrivate\n\nLevel with:\nAlpha"_qs;
+            << u"Gamma\n<b>Gamma</b>  &amp; co\n\nPro:\nPrivate\n\nLevel with:\nAlpha\n\n"
+               u"Facts of <2026>"_qs;
+        QTest::newRow("before any answer: the facts' date still closes it")
+            << u"n"_qs << 1 << u"Beta\n\nFacts of <2026>"_qs;
     }
 
     void rowsExplainTheirEngine()

@@ -6,6 +6,18 @@
 
 namespace zv {
 
+namespace {
+
+// The date of the facts closes every explanation, once, as a paragraph without heading.
+QList<ReasonParagraph> withAsOf(QList<ReasonParagraph> reasons, const LanguageTables &tables)
+{
+    if (!tables.AsOfText.isEmpty())
+        reasons.append({QString(), {tables.AsOfText}});
+    return reasons;
+}
+
+} // namespace
+
 QList<ReasonParagraph> EngineReasons(int e, const LanguageTables &tables,
                                      const GivenAnswers &answers, const ScoreTables &scores)
 {
@@ -28,7 +40,7 @@ QList<ReasonParagraph> EngineReasons(int e, const LanguageTables &tables,
             against.lines.append(caption);
     }
     if (!answered)
-        return reasons;
+        return withAsOf(reasons, tables);
 
     ReasonParagraph tied{tables.TiedText, {}};
     const double leading = scores.Score[scores.EngineOrder[0]];
@@ -46,14 +58,17 @@ QList<ReasonParagraph> EngineReasons(int e, const LanguageTables &tables,
         if (!paragraph.lines.isEmpty())
             reasons.append(paragraph);
     }
-    return reasons;
+    return withAsOf(reasons, tables);
 }
 
 QString ReasonsPlainText(const QList<ReasonParagraph> &reasons)
 {
     QStringList paragraphs;
-    for (const ReasonParagraph &paragraph : reasons)
-        paragraphs.append((QStringList{paragraph.heading} + paragraph.lines).join(u'\n'));
+    for (const ReasonParagraph &paragraph : reasons) {
+        const QStringList heading =
+            paragraph.heading.isEmpty() ? QStringList() : QStringList{paragraph.heading};
+        paragraphs.append((heading + paragraph.lines).join(u'\n'));
+    }
     return paragraphs.join(QStringLiteral("\n\n"));
 }
 
@@ -62,10 +77,14 @@ QString ReasonsRichText(const QList<ReasonParagraph> &reasons)
     // pre-wrap keeps blanks as written and still lets long lines wrap.
     QString html = QStringLiteral("<qt>");
     for (const ReasonParagraph &paragraph : reasons) {
-        html += QStringLiteral("<p style=\"white-space:pre-wrap\"><b>")
-                + paragraph.heading.toHtmlEscaped() + QStringLiteral("</b>");
+        html += QStringLiteral("<p style=\"white-space:pre-wrap\">");
+        QStringList parts;
+        if (!paragraph.heading.isEmpty())
+            parts.append(QStringLiteral("<b>") + paragraph.heading.toHtmlEscaped()
+                         + QStringLiteral("</b>"));
         for (const QString &line : paragraph.lines)
-            html += QStringLiteral("<br>") + line.toHtmlEscaped();
+            parts.append(line.toHtmlEscaped());
+        html += parts.join(QStringLiteral("<br>"));
         html += QStringLiteral("</p>");
     }
     return html + QStringLiteral("</qt>");

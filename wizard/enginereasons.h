@@ -31,7 +31,8 @@ struct ReasonParagraph
 // lifted it (answer x matrix value > 0) under FITS and those that lowered it
 // under AGAINST, in question order; and, when it shares the leading score
 // with others, TIED with their names in list order. Headings without lines
-// are left out. `scores` must be sorted (EngineOrder as the list shows it).
+// are left out. ASOF, if any, closes them as a paragraph without heading.
+// `scores` must be sorted (EngineOrder as the list shows it).
 QList<ReasonParagraph> EngineReasons(int e, const LanguageTables &tables,
                                      const GivenAnswers &answers, const ScoreTables &scores);
 

@@ -6,7 +6,7 @@
 
 #include "config/accessiblenames.h"
 #include "config/languagefile.h"
-#include "config/profilereader.h"
+#include "config/languagekeys.h"
 #include "config/programinfo.h"
 #include "shell/aboutwindow.h"
 #include "shell/browser.h"
@@ -304,8 +304,7 @@ void frmZVS::showOnlineHelp()
 {
     // Read when chosen, like the other texts shown on demand; a language
     // file without an address of its own gets the local page.
-    const QString address =
-        ReadIniValue(QStringLiteral("URL"), QStringLiteral("HELP"), QString(), LanguageFile());
+    const QString address = readLanguageKey(LanguageFile(), languageKey("URL", "HELP"));
     if (address.isEmpty())
         showHelpContents();
     else
