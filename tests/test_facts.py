@@ -31,7 +31,9 @@ class Rules(unittest.TestCase):
         ("bing_results", {"results_bing": "half"}, 1, []),
         ("independent_index", {"results_independent": "answers"}, -1, []),
         ("several_engines", {"combined": "own_plus_others"}, 1, []),
-        ("privacy", {"profiling": "yes", "stored": "?"}, -2, []),
+        ("whole_web", {"coverage": "whole_web"}, 1, []),
+        ("whole_web", {"coverage": "small_web"}, -2, []),
+        ("privacy", {"profiling": "opt_out", "stored": "?"}, -2, []),
         ("privacy", {"profiling": "consent", "stored": "briefly"}, 1, []),
         ("privacy", {"profiling": "no", "stored": "anonymous"}, 2, []),
         ("privacy", {"profiling": "no", "stored": "?"}, 0, ["stored"]),
@@ -41,7 +43,8 @@ class Rules(unittest.TestCase):
         # An unknown ad-free option does not keep the ads' own fact from counting.
         ("no_ads", {"ads": "query", "ad_free_option": "?"}, -1, []),
         ("no_ads", {"ads": "personalised", "ad_free_option": "?"}, -2, []),
-        ("pay", {"price": "paid_extras"}, 1, []),
+        # Free with paid extras suits those who pay and those who do not alike.
+        ("pay", {"price": "paid_extras"}, 0, []),
         ("pay", {"price": "free"}, -1, []),
         ("ai_answers", {"ai": "on"}, 2, []),
         ("ai_answers", {"ai": "on_request"}, 1, []),

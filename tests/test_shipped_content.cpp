@@ -192,14 +192,14 @@ private Q_SLOTS:
 
     // Profiles that the facts tie to one engine, answered in the English file's
     // question order (Google's, Bing's, independent index, several engines,
-    // privacy, no ads, pay, AI, family filter, EU, not a company, open source,
-    // cause, English).
+    // whole web, privacy, no ads, pay, AI, family filter, EU, not a company,
+    // open source, cause, English).
     void leadersFollowTheFacts_data()
     {
         QTest::addColumn<QString>("answers");
         for (const QString &run :
-             u"Google=YNNNNNNYYNNNNY,Swisscows=NYNNYNNNYNNNNN,Marginalia Search=NNYNYYNNNYYYNY,"
-             u"MetaGer=NNNYYYYNNYYYNN,Ecosia=YYNNYNNYNYNNYN,Kagi=NNNYYYYYYNNNNY"_qs.split(u','))
+             u"Google=YNNNYNNNYYNNNNY,Swisscows=NYNNYYNNNYNNNNN,Marginalia Search=NNYNNYYNNNYYYNY,"
+             u"MetaGer=NNNYYYYYNNYYYNN,Ecosia=YYNNYYNNYNYNNYN,Kagi=NNNYYYYYYYNNNNY"_qs.split(u','))
             QTest::newRow(qPrintable(run.section(u'=', 0, 0))) << run.section(u'=', 1);
     }
 
