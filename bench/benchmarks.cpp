@@ -12,6 +12,7 @@
 #include "wizard/mainwindow.h"
 
 #include <QApplication>
+#include <QListWidget>
 #include <QPushButton>
 
 #include <benchmark/benchmark.h>
@@ -155,6 +156,31 @@ void BM_SetLayout(benchmark::State &state)
     }
 }
 BENCHMARK(BM_SetLayout)->Unit(benchmark::kMicrosecond);
+
+// Rewriting the list alone, after a few answers so every row has reasons.
+void BM_WriteResults_41Engines(benchmark::State &state)
+{
+    StartedWindow started;
+    for (int press = 0; press < 4; ++press)
+        started.next->click();
+    for (auto _ : state)
+        started.window->WriteResults();
+}
+BENCHMARK(BM_WriteResults_41Engines)->Unit(benchmark::kMicrosecond);
+
+// What resting the pointer on one row costs: its tooltip and description.
+void BM_RowReasons(benchmark::State &state)
+{
+    StartedWindow started;
+    for (int press = 0; press < 4; ++press)
+        started.next->click();
+    const QListWidget *list = started.window->findChild<QListWidget *>(u"lstEngines"_qs);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(list->item(0)->data(Qt::ToolTipRole));
+        benchmark::DoNotOptimize(list->item(0)->data(Qt::AccessibleDescriptionRole));
+    }
+}
+BENCHMARK(BM_RowReasons)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -419,6 +419,9 @@ class Driver:
                     ["http://gamma.example"])
         lst = self.find(main, "list")
         self.expect("leading row", lst.getChildAtIndex(0).name[-5:], "Gamma")
+        self.expect("leading row's reasons", lst.getChildAtIndex(0).description,
+                    "Gamma\n\nFits your answers:\nNein, kein eigener Index\nJa, grün\n\n"
+                    "Against your answers:\nJa, privat")
 
         # On to the list: the arrow keys choose a row, Enter opens it.
         self.key("Tab")

@@ -6,43 +6,25 @@
 
 #include "config/accessiblenames.h"
 #include "config/languagefile.h"
-#include "config/languagekeys.h"
 #include "config/programinfo.h"
-#include "shell/aboutwindow.h"
 #include "shell/browser.h"
-#include "shell/controls.h"
-#include "shell/explanationwindow.h"
 #include "shell/menubar.h"
-#include "shell/windowgeometry.h"
-#include "shell/randomsource.h"
+#include "shell/menucommands.h"
 #include "skin/pictures.h"
 #include "skin/skinapply.h"
 #include "skin/skinfile.h"
-#include "wizard/optionbutton.h"
+#include "wizard/engineslist.h"
+#include "wizard/mainwindowcontrols.h"
 
-#include <QAction>
-#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 
 namespace zv {
-
-namespace {
-
-template <typename Control>
-Control *place(QWidget *parent, const char *name, const QRect &geometry)
-{
-    auto *control = new Control(parent);
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(geometry);
-    return control;
-}
-
-} // namespace
 
 frmZVS::frmZVS(ProgramServices services, QWidget *parent)
     : QMainWindow(parent),
@@ -55,71 +37,29 @@ frmZVS::frmZVS(ProgramServices services, QWidget *parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
-    createControls();
-    createMenus();
+    m_controls = createMainWindowControls(this);
+    connectControls();
+    buildMenuBar(menuBar(),
+                 mainMenuCommands({this, &m_services, m_browser.get(), &m_tables, &m_appliedSkin},
+                                  [this] { m_wizard.restart(); }));
 }
 
 frmZVS::~frmZVS() = default;
 
-void frmZVS::createControls()
+void frmZVS::connectControls()
 {
-    m_form = new QWidget(this);
-    m_form->setObjectName(QStringLiteral("form"));
-    m_form->setFixedSize(twipsSize(9300, 6120));
-    setCentralWidget(m_form);
-
-    m_imgHelp = place<QLabel>(m_form, "imgHelp", twipsRect(60, 3600, 6255, 2415));
-    m_frame1 = place<QFrame>(m_form, "Frame1", twipsRect(60, 60, 6255, 3615));
-    static_cast<QFrame *>(m_frame1)->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    m_lstEngines = place<QListWidget>(m_form, "lstEngines", twipsRect(6420, 60, 2835, 5790));
-    m_lstEngines->setSelectionMode(QAbstractItemView::SingleSelection);
-
-    m_cmdNext = place<QPushButton>(m_frame1, "cmdNext", twipsRect(5340, 1860, 615, 615));
-    m_cmdNext->setIconSize(QSize(32, 32));
-    m_optNo = place<OptionButton>(m_frame1, "optNo", twipsRect(780, 2400, 4395, 975));
-    m_optYEs = place<OptionButton>(m_frame1, "optYEs", twipsRect(780, 1380, 4455, 975));
-    m_optYEs->setChecked(true);
-    m_imgQuestion = place<QLabel>(m_frame1, "imgQuestion", twipsRect(120, 240, 480, 540));
-    m_lblQuestion = placePlainLabel(m_frame1, "lblQuestion", twipsRect(720, 240, 5235, 1155));
-    m_lblStartText = placePlainLabel(m_frame1, "lblStartText", twipsRect(60, 240, 5175, 2355));
-
-    // The answer is chosen in tab order before Next is pressed.
-    setTabOrder(m_optYEs, m_optNo);
-    setTabOrder(m_optNo, m_cmdNext);
-    setTabOrder(m_cmdNext, m_lstEngines);
-
-    connect(m_cmdNext, &QPushButton::clicked, this, &frmZVS::cmdNext_Click);
-    connect(m_optYEs, &QRadioButton::toggled, this, [this](bool on) {
+    const MainWindowControls &c = m_controls;
+    connect(c.cmdNext, &QPushButton::clicked, this, &frmZVS::cmdNext_Click);
+    connect(c.optYEs, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             m_wizard.setAnswer(Wizard::Yes);
     });
-    connect(m_optNo, &QRadioButton::toggled, this, [this](bool on) {
+    connect(c.optNo, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             m_wizard.setAnswer(Wizard::No);
     });
-    connect(m_lstEngines, &QListWidget::itemDoubleClicked, this, &frmZVS::lstEngines_DblClick);
-    m_lstEngines->installEventFilter(this);
-}
-
-void frmZVS::createMenus()
-{
-    MenuCommands commands;
-    commands.newWizard = [this] { m_wizard.restart(); };
-    commands.exit = [this] {
-        if (m_services.quit)
-            m_services.quit();
-    };
-    commands.explanation = [this] { showExplanation(); };
-    commands.randomAddress = [this] { openRandomAddress(); };
-    commands.helpContents = [this] { showHelpContents(); };
-    commands.onlineHelp = [this] { showOnlineHelp(); };
-    commands.about = [this] { showAbout(); };
-    buildMenuBar(menuBar(), commands);
-}
-
-QString frmZVS::programFile(const QString &name) const
-{
-    return m_services.programDir + u'/' + name;
+    connect(c.lstEngines, &QListWidget::itemDoubleClicked, this, &frmZVS::lstEngines_DblClick);
+    c.lstEngines->installEventFilter(this);
 }
 
 QString frmZVS::LanguageFile() const
@@ -146,7 +86,7 @@ void frmZVS::Form_Load()
                    + m_skin.SkinName);
     Question(0);
     WriteResults();
-    m_cmdNext->setFocus();  // Space starts the wizard and moves it on
+    m_controls.cmdNext->setFocus();  // Space starts the wizard and moves it on
 
     adjustSize();
     setFixedSize(size());
@@ -164,31 +104,14 @@ void frmZVS::loadLanguage()
     failures.finish();
     m_tables = std::move(contents.tables);
     setMenuCaptions(menuBar(), contents.menuCaptions);
-    m_lblStartText->setText(contents.welcomeText);
+    m_controls.lblStartText->setText(contents.welcomeText);
     m_wizard.ResetWizard();
-}
-
-MainWindowControls frmZVS::controls()
-{
-    MainWindowControls c;
-    c.window = this;
-    c.form = m_form;
-    c.Frame1 = m_frame1;
-    c.lstEngines = m_lstEngines;
-    c.imgHelp = m_imgHelp;
-    c.cmdNext = m_cmdNext;
-    c.optNo = m_optNo;
-    c.optYEs = m_optYEs;
-    c.imgQuestion = m_imgQuestion;
-    c.lblQuestion = m_lblQuestion;
-    c.lblStartText = m_lblStartText;
-    return c;
 }
 
 void frmZVS::SetLayout(std::int16_t iState)
 {
     m_iState = iState;
-    applyLayout(controls(), iState,
+    applyLayout(m_controls, iState,
                 {m_appliedSkin, LanguageFile(), m_tables.FinishedText, m_services.programDir});
     announceStep();
 }
@@ -197,20 +120,22 @@ void frmZVS::Question(std::int16_t iStep)
 {
     if (iStep < 0 || iStep >= LanguageTables::MaxQuestions)
         return;
-    showPicture(m_imgQuestion, programFile(QStringLiteral("quest%1.ico").arg(iStep + 1)));
-    m_imgQuestion->setAccessibleName(
+    const MainWindowControls &c = m_controls;
+    showPicture(c.imgQuestion,
+                m_services.programDir + QStringLiteral("/quest%1.ico").arg(iStep + 1));
+    c.imgQuestion->setAccessibleName(
         readAccessibleName(*ProfileSnapshot::cached(LanguageFile()),
                            AccessibleName::QuestionPicture) + u' '
         + QString::number(iStep + 1));
     const QString &question = m_tables.QuestionText[iStep];
-    m_lblQuestion->setText(question);
-    applySkinColors(m_lblQuestion, m_appliedSkin.QuestionForeColor,
+    c.lblQuestion->setText(question);
+    applySkinColors(c.lblQuestion, m_appliedSkin.QuestionForeColor,
                     m_appliedSkin.QuestionBackColor);
-    m_optYEs->setText(m_tables.YesText[iStep]);
-    m_optNo->setText(m_tables.NoText[iStep]);
+    c.optYEs->setText(m_tables.YesText[iStep]);
+    c.optNo->setText(m_tables.NoText[iStep]);
     // Tabbing onto an answer reads the question it answers.
-    m_optYEs->setAccessibleDescription(question);
-    m_optNo->setAccessibleDescription(question);
+    c.optYEs->setAccessibleDescription(question);
+    c.optNo->setAccessibleDescription(question);
     announceStep();
 }
 
@@ -219,29 +144,21 @@ void frmZVS::announceStep()
     // Focus stays on Next while the question area changes, so its description
     // carries what the area now shows; the change event makes a screen reader
     // speak it, once.
+    const MainWindowControls &c = m_controls;
     const QString shown =
-        m_lblStartText->isHidden() ? m_lblQuestion->text() : m_lblStartText->text();
-    if (m_cmdNext->accessibleDescription() != shown)
-        m_cmdNext->setAccessibleDescription(shown);
+        c.lblStartText->isHidden() ? c.lblQuestion->text() : c.lblStartText->text();
+    if (c.cmdNext->accessibleDescription() != shown)
+        c.cmdNext->setAccessibleDescription(shown);
 }
 
 void frmZVS::WriteResults()
 {
-    m_lstEngines->clear();
-    const QStringList lines = m_wizard.sortedResultLines();
-    for (int k = 0; k < lines.size(); ++k) {
-        auto *row = new QListWidgetItem(lines[k], m_lstEngines);
-        // Spoken without the blank that lines the percentages up.
-        row->setData(Qt::AccessibleTextRole, lines[k].trimmed());
-        const QList<ReasonParagraph> reasons = m_wizard.reasonsAtRow(k);
-        row->setData(Qt::ToolTipRole, ReasonsRichText(reasons));
-        row->setData(Qt::AccessibleDescriptionRole, ReasonsPlainText(reasons));
-    }
+    writeEngineRows(m_controls.lstEngines, m_wizard.sortedResultLines(), m_wizard);
 }
 
 void frmZVS::selectYes()
 {
-    m_optYEs->setChecked(true);
+    m_controls.optYEs->setChecked(true);
 }
 
 void frmZVS::cmdNext_Click()
@@ -251,10 +168,11 @@ void frmZVS::cmdNext_Click()
 
 void frmZVS::lstEngines_DblClick()
 {
-    const QList<QListWidgetItem *> selected = m_lstEngines->selectedItems();
+    QListWidget *list = m_controls.lstEngines;
+    const QList<QListWidgetItem *> selected = list->selectedItems();
     if (selected.isEmpty())
         return;
-    const int engine = m_wizard.engineAtRow(m_lstEngines->row(selected.first()));
+    const int engine = m_wizard.engineAtRow(list->row(selected.first()));
     if (engine >= 0)
         m_browser->openEngine(m_tables.EngineLink[engine]);
 }
@@ -262,7 +180,7 @@ void frmZVS::lstEngines_DblClick()
 bool frmZVS::eventFilter(QObject *watched, QEvent *event)
 {
     // Enter on a row launches it as a double-click does, for keyboard users.
-    if (watched == m_lstEngines && event->type() == QEvent::KeyPress) {
+    if (watched == m_controls.lstEngines && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             lstEngines_DblClick();
@@ -270,51 +188,6 @@ bool frmZVS::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-void frmZVS::showExplanation()
-{
-    // The box is named by the menu entry that opened it; the button's
-    // description is the menu entry that opens the same addresses.
-    const auto caption = [this](const char *entry) {
-        return menuBar()->findChild<QAction *>(QLatin1String(entry))->iconText();
-    };
-    frmExplanation window(m_appliedSkin,
-                          {m_tables.ExplanationText, caption("fmnuTruth1"), caption("fmnuMoney1")},
-                          this);
-    connect(&window, &frmExplanation::clickHere, this, [this] {
-        m_services.random->reseed(m_services.clockSeed());
-        openRandomAddress();
-    });
-    m_services.showModal(window);
-}
-
-void frmZVS::openRandomAddress()
-{
-    m_browser->OpenInBrowser(
-        chooseAddress(m_services.random->next(), m_tables.Url1, m_tables.Url2));
-}
-
-void frmZVS::showHelpContents()
-{
-    m_browser->openLocalPage(m_services.files.helpPage);
-}
-
-void frmZVS::showOnlineHelp()
-{
-    // Read when chosen, like the other texts shown on demand; a language
-    // file without an address of its own gets the local page.
-    const QString address = readLanguageKey(LanguageFile(), languageKey("URL", "HELP"));
-    if (address.isEmpty())
-        showHelpContents();
-    else
-        m_browser->OpenInBrowser(address);
-}
-
-void frmZVS::showAbout()
-{
-    frmAbout window(m_appliedSkin, m_services.programDir, LanguageFile(), SkinFile(), this);
-    m_services.showModal(window);
 }
 
 } // namespace zv

@@ -4,9 +4,8 @@
 
 #pragma once
 
-#include "config/failurereporter.h"
 #include "config/languagetables.h"
-#include "shell/programfiles.h"
+#include "shell/programservices.h"
 #include "skin/screenlayout.h"
 #include "skin/skinsettings.h"
 #include "wizard/wizardflow.h"
@@ -14,35 +13,16 @@
 #include <QMainWindow>
 
 #include <cstdint>
-#include <functional>
 #include <memory>
-
-class QLabel;
-class QListWidget;
-class QPushButton;
-class QRadioButton;
 
 namespace zv {
 
 class Browser;
-class BrowserLauncher;
-class RandomSource;
 
-// Everything outside the process that the program reaches.
-struct ProgramServices
-{
-    QString programDir;                      // where the pictures lie
-    ProgramFiles files;                      // the language file, skin and help page in use
-    BrowserLauncher *launcher = nullptr;     // opens addresses in a web browser
-    ShowMessage showMessage;                 // a failure message box
-    RandomSource *random = nullptr;          // the one pseudo-random generator
-    std::function<std::uint32_t()> clockSeed;  // reseeds it from the clock
-    std::function<void()> quit;              // ends the program at once
-    // Shows a secondary window modally; tests replace it so nothing blocks.
-    std::function<void(QDialog &)> showModal;
-};
-
-// The main window: the question wizard with its list of engines.
+// The main window: the question wizard with its list of engines. It holds
+// the program's state and forwards its controls' and menu's events; the
+// controls, the menu's commands, the layouts and the list's rows are made
+// elsewhere.
 class frmZVS : public QMainWindow, public WizardView
 {
     Q_OBJECT
@@ -72,19 +52,11 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void createControls();
-    void createMenus();
+    void connectControls();
     void loadLanguage();
     void announceStep();
     void cmdNext_Click();
     void lstEngines_DblClick();
-    void showExplanation();
-    void openRandomAddress();
-    void showHelpContents();
-    void showOnlineHelp();
-    void showAbout();
-    QString programFile(const QString &name) const;
-    MainWindowControls controls();
 
     ProgramServices m_services;
     std::unique_ptr<Browser> m_browser;
@@ -93,17 +65,7 @@ private:
     SkinSettings m_appliedSkin;
     Wizard m_wizard;
     std::int16_t m_iState = 0;
-
-    QWidget *m_form = nullptr;
-    QWidget *m_frame1 = nullptr;
-    QListWidget *m_lstEngines = nullptr;
-    QLabel *m_imgHelp = nullptr;
-    QPushButton *m_cmdNext = nullptr;
-    QRadioButton *m_optNo = nullptr;
-    QRadioButton *m_optYEs = nullptr;
-    QLabel *m_imgQuestion = nullptr;
-    QLabel *m_lblQuestion = nullptr;
-    QLabel *m_lblStartText = nullptr;
+    MainWindowControls m_controls;
 };
 
 } // namespace zv

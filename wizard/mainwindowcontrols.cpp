@@ -1,0 +1,64 @@
+// SPDX-FileCopyrightText: 2026 the Zorvane project
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "wizard/mainwindowcontrols.h"
+
+#include "shell/controls.h"
+#include "shell/windowgeometry.h"
+#include "wizard/optionbutton.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QPushButton>
+
+namespace zv {
+
+namespace {
+
+template <typename Control>
+Control *place(QWidget *parent, const char *name, const QRect &geometry)
+{
+    auto *control = new Control(parent);
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(geometry);
+    return control;
+}
+
+} // namespace
+
+MainWindowControls createMainWindowControls(QMainWindow *window)
+{
+    MainWindowControls c;
+    c.window = window;
+    c.form = new QWidget(window);
+    c.form->setObjectName(QStringLiteral("form"));
+    c.form->setFixedSize(twipsSize(9300, 6120));
+    window->setCentralWidget(c.form);
+
+    c.imgHelp = place<QLabel>(c.form, "imgHelp", twipsRect(60, 3600, 6255, 2415));
+    auto *frame = place<QFrame>(c.form, "Frame1", twipsRect(60, 60, 6255, 3615));
+    frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    c.Frame1 = frame;
+    c.lstEngines = place<QListWidget>(c.form, "lstEngines", twipsRect(6420, 60, 2835, 5790));
+    c.lstEngines->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    c.cmdNext = place<QPushButton>(frame, "cmdNext", twipsRect(5340, 1860, 615, 615));
+    c.cmdNext->setIconSize(QSize(32, 32));
+    c.optNo = place<OptionButton>(frame, "optNo", twipsRect(780, 2400, 4395, 975));
+    c.optYEs = place<OptionButton>(frame, "optYEs", twipsRect(780, 1380, 4455, 975));
+    c.optYEs->setChecked(true);
+    c.imgQuestion = place<QLabel>(frame, "imgQuestion", twipsRect(120, 240, 480, 540));
+    c.lblQuestion = placePlainLabel(frame, "lblQuestion", twipsRect(720, 240, 5235, 1155));
+    c.lblStartText = placePlainLabel(frame, "lblStartText", twipsRect(60, 240, 5175, 2355));
+
+    // The answer is chosen in tab order before Next is pressed.
+    QWidget::setTabOrder(c.optYEs, c.optNo);
+    QWidget::setTabOrder(c.optNo, c.cmdNext);
+    QWidget::setTabOrder(c.cmdNext, c.lstEngines);
+    return c;
+}
+
+} // namespace zv
