@@ -151,7 +151,7 @@ private Q_SLOTS:
             QVERIFY2(fairness.leadsAlone[e] * 4 <= fairness.answerSets,
                      qPrintable(tables.EngineName[e]));
         QVERIFY((fairness.topTies - fairness.topTiesOfIdenticalRows) * 100
-                <= fairness.answerSets * 15);
+                <= fairness.answerSets * 11);
         QSet<int> sameRows;
         for (const std::vector<int> &group : fairness.identicalRows)
             sameRows.unite(QSet<int>(group.cbegin(), group.cend()));
