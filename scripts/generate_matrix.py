@@ -57,7 +57,8 @@ def generated(text, language, facts):
         raise zvfacts.RuleError(f"{language}: {count} questions, but {len(facts.rules)} rules")
     rows = [(i, int(n)) for s, i, k, n, _ in keys if s == "MATRIX" and k == "S" and n]
     if sorted(n for _, n in rows) != sorted(names):
-        raise zvfacts.RuleError(f"{language}: matrix rows {sorted(n for _, n in rows)} for engines {sorted(names)}")
+        raise zvfacts.RuleError(
+            f"{language}: matrix rows {sorted(n for _, n in rows)} for engines {sorted(names)}")
     for i, n in rows:
         cells, _ = facts.row(names[n], language)
         lines[i] = f"S{n}=" + ",".join(str(c) for c in cells)
@@ -79,7 +80,8 @@ def sources_page(facts):
 def rules_table(facts, language):
     """The rules in plain words as an HTML table, for the help page."""
     words = facts.help[language]
-    rows = [f"<tr><th>{words['question']}</th><th>{words['cell']}</th><th>{words['says']}</th></tr>"]
+    heads = "".join(f"<th>{words[k]}</th>" for k in ("question", "cell", "says"))
+    rows = [f"<tr>{heads}</tr>"]
     for q, rule in enumerate(facts.rules):
         cases = [(c["cell"], c["says"][language]) for c in rule["cases"]] + [(0, words["unknown"])]
         for i, (value, says) in enumerate(cases):

@@ -61,7 +61,8 @@ def cell(rule, facts):
         if holds:
             return case["cell"], []
     if not unknown:
-        raise RuleError(f"rule {rule['id']}: no case for {[facts[a] for c in rule['cases'] for a in c['when']]}")
+        values = {a: facts[a] for case in rule["cases"] for a in case["when"]}
+        raise RuleError(f"rule {rule['id']}: no case for {values}")
     return 0, unknown
 
 
@@ -85,9 +86,11 @@ class Facts:
                 records += list(facts.items())
                 for name, fact in facts.items():
                     if not fact["sources"]:
-                        raise RuleError(f"{engine['name']}: {name} differs by language without a source")
+                        raise RuleError(
+                            f"{engine['name']}: {name} differs by language without a source")
             if set(engine["facts"]) != set(attributes):
-                raise RuleError(f"{engine['name']}: attributes {set(engine['facts']) ^ set(attributes)}")
+                wrong = set(engine["facts"]) ^ set(attributes)
+                raise RuleError(f"{engine['name']}: attributes {wrong}")
             for name, fact in records:
                 allowed = attributes[name].get("values")
                 if allowed and fact["value"] not in allowed + [UNKNOWN]:
@@ -95,6 +98,15 @@ class Facts:
                 missing = set(fact["sources"]) - numbers
                 if missing:
                     raise RuleError(f"{engine['name']}: {name} cites unknown sources {missing}")
+
+        derived = {"focus_match": ["this", "global_and_this", "global", "other"]}
+        for rule in self.rules:
+            for case in rule["cases"]:
+                for name, accepted in case["when"].items():
+                    known = derived.get(name) or attributes.get(name, {}).get("values", [])
+                    if set(accepted) - set(known):
+                        raise RuleError(f"rule {rule['id']}: {name} has no value "
+                                        f"{sorted(set(accepted) - set(known))}")
 
     def engine(self, name):
         for engine in self.engines["engines"]:

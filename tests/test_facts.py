@@ -75,6 +75,12 @@ class Rules(unittest.TestCase):
         with self.assertRaises(zvfacts.RuleError):
             zvfacts.cell(RULES["pay"], {"price": "donations"})
 
+    def test_a_rule_naming_a_value_the_facts_lack_is_refused(self):
+        broken = zvfacts.Facts()
+        broken.rules = [{"id": "pay", "cases": [{"when": {"price": ["fre"]}, "cell": 2}]}]
+        with self.assertRaises(zvfacts.RuleError):
+            broken.validate()
+
     def test_language_focus(self):
         for focus, language, match in [(["de"], "de", "this"), (["fr", "de"], "de", "this"),
                                        (["global", "en"], "en", "global_and_this"),
@@ -154,9 +160,11 @@ class EngineParagraphs(unittest.TestCase):
                     self.assertEqual(claims_against_facts(paragraph, held, claims[language]), [])
 
     def test_a_wrong_claim_is_found(self):
-        claims = {"ads": [["personalised ads", ["personalised"]], ["not personalised ads", ["query"]]]}
-        self.assertEqual(claims_against_facts("Shows not personalised ads.", {"ads": {"query"}}, claims), [])
-        self.assertEqual(claims_against_facts("Shows personalised ads.", {"ads": {"query"}}, claims),
+        claims = {"ads": [["personalised ads", ["personalised"]],
+                          ["not personalised ads", ["query"]]]}
+        query = {"ads": {"query"}}
+        self.assertEqual(claims_against_facts("Shows not personalised ads.", query, claims), [])
+        self.assertEqual(claims_against_facts("Shows personalised ads.", query, claims),
                          [("personalised ads", "ads", ["query"])])
 
 
