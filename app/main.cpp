@@ -8,6 +8,7 @@
 #include "shell/commandline.h"
 #include "shell/messagebox.h"
 #include "shell/programfiles.h"
+#include "shell/qtcatalogue.h"
 #include "shell/randomsource.h"
 #include "skin/focusmark.h"
 #include "wizard/mainwindow.h"
@@ -54,6 +55,8 @@ int main(int argc, char *argv[])
     const zv::ProgramFiles files = zv::chooseProgramFiles(inputs);
     for (const QString &problem : files.problems)
         std::fprintf(stderr, "zorvane: %s\n", qPrintable(problem));
+    // Qt's own buttons and menus speak the language file's language.
+    zv::installQtCatalogue(files.languageFile);
 
     // Skins colour the windows through palettes, which Fusion always honours.
     QApplication::setStyle(zv::createProgramStyle());

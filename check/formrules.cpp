@@ -6,6 +6,8 @@
 
 #include <QHash>
 
+#include <algorithm>
+
 namespace zv {
 
 namespace {
@@ -27,6 +29,30 @@ void checkEncoding(const ProfileSnapshot &file, Findings &findings)
     case ProfileSnapshot::Encoding::Utf8:
     case ProfileSnapshot::Encoding::Utf16:
         break;
+    }
+}
+
+// The bytes Windows-1252 leaves undefined arrive as the control characters of
+// the same number. A file holding them was most likely written in another
+// code page, such as Windows-1250 for Polish or Czech, and reads garbled.
+void checkUndefinedBytes(const ProfileSnapshot &file, Findings &findings)
+{
+    if (file.encoding() != ProfileSnapshot::Encoding::Windows1252)
+        return;
+    const auto undefined = [](QChar c) {
+        return c == u'\x81' || c == u'\x8D' || c == u'\x8F' || c == u'\x90' || c == u'\x9D';
+    };
+    for (const ProfileSnapshot::Key &key : file.keys()) {
+        const QString value = file.keyValue(key).value_or(QString());
+        const auto byte = std::find_if(value.begin(), value.end(), undefined);
+        if (byte == value.end())
+            continue;
+        const QString hex = QString::number(byte->unicode(), 16).toUpper();
+        findings.push_back({Kind::Warning, key.line,
+                            u"byte 0x%1 has no meaning in Windows-1252: the file seems to be "
+                            "written in another code page and reads garbled; save it as "
+                            "UTF-8"_qs.arg(hex)});
+        return;  // one is enough to tell the file's code page
     }
 }
 
@@ -101,6 +127,7 @@ void checkKeys(const ProfileSnapshot &file, Findings &findings)
 void checkFileForm(const ProfileSnapshot &file, Findings &findings)
 {
     checkEncoding(file, findings);
+    checkUndefinedBytes(file, findings);
     checkLinesAboveSections(file, findings);
     checkSections(file, findings);
     checkKeys(file, findings);

@@ -8,8 +8,8 @@
 
 namespace zv {
 
-LoadFailureReporter::LoadFailureReporter(ShowMessage show, int limit)
-    : m_show(std::move(show)), m_limit(limit)
+LoadFailureReporter::LoadFailureReporter(ShowMessage show, ProgramTexts texts, int limit)
+    : m_show(std::move(show)), m_texts(std::move(texts)), m_limit(limit)
 {
 }
 
@@ -17,7 +17,7 @@ void LoadFailureReporter::report(const LoadFailure &failure)
 {
     if (m_shown < m_limit) {
         ++m_shown;
-        m_show(failure.description);
+        m_show(m_texts.failureText(failure.description));
     } else {
         ++m_heldBack;
     }
@@ -27,8 +27,7 @@ void LoadFailureReporter::finish()
 {
     if (m_heldBack == 0)
         return;
-    m_show(QStringLiteral("%1 further values could not be loaded; their messages are not shown.")
-               .arg(m_heldBack));
+    m_show(m_texts[ProgramText::FailuresHeldBack].arg(m_heldBack));
     m_heldBack = 0;
 }
 

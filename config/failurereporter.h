@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "config/programtexts.h"
+
 #include <QString>
 
 #include <functional>
@@ -37,13 +39,15 @@ public:
     virtual bool wantsDescription() const { return true; }
 };
 
-// Shows the failures of one load, but no more than `limit` of them: a hostile
-// file could otherwise raise tens of thousands of modal boxes in a row.
-// finish() shows one last message counting the failures held back.
+// Shows the failures of one load in the words of the language file's texts,
+// but no more than `limit` of them: a hostile file could otherwise raise tens
+// of thousands of modal boxes in a row. finish() shows one last message
+// counting the failures held back.
 class LoadFailureReporter : public FailureReporter
 {
 public:
-    explicit LoadFailureReporter(ShowMessage show, int limit = 10);
+    explicit LoadFailureReporter(ShowMessage show, ProgramTexts texts = ProgramTexts(),
+                                 int limit = 10);
 
     void report(const LoadFailure &failure) override;
     bool wantsDescription() const override { return m_shown < m_limit; }
@@ -51,6 +55,7 @@ public:
 
 private:
     ShowMessage m_show;
+    ProgramTexts m_texts;
     int m_limit;
     int m_shown = 0;
     int m_heldBack = 0;

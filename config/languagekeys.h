@@ -20,6 +20,8 @@ enum class ReadBy {
     AccessibleName,  // each layout change or question, anew
     About,           // each showing of the About window
     HelpCommand,     // each choice of Help > Online help
+    BeforeSkin,      // once at start, before the skin: Qt's catalogue, the
+                     // windows' own texts and the failure messages
 };
 
 // How many keys of a prefix the program reads: one, or one per loaded engine
@@ -101,6 +103,36 @@ inline constexpr auto rows = std::to_array<LanguageKey>({
      Single, Optional},
     // Followed by a blank and the question's number, counted from 1.
     {"ACCESSIBLE", "QUESTIONPICTURE", "Question", AccessibleName, Single, Optional},
+    // Empty: the name of the file's folder in languages/, if it lies in one.
+    {"GENERAL", "CODE", "", BeforeSkin, Single, Optional},
+    {"STARTEND", "START", "Launch the best search engine", BeforeSkin, Single, Optional},
+    {"EXPLANATION", "CAPTION", "Earn money while surfing...", BeforeSkin, Single, Optional},
+    {"EXPLANATION", "BUTTON", "Click Here", BeforeSkin, Single, Optional},
+    {"ABOUT", "CAPTION", "About Zorvane", BeforeSkin, Single, Optional},
+    // %1: the program's version, such as 1.0.7.
+    {"ABOUT", "VERSION", "Version %1", BeforeSkin, Single, Optional},
+    {"ABOUT", "CREDITS", "Zorvane was conceived and built by the Zorvane project.", BeforeSkin,
+     Single, Optional},
+    // Begins with a blank, as the copyright line always has.
+    {"ABOUT", "COPYRIGHTLINE", " Copyright (C) 2026 the Zorvane project.", BeforeSkin, Single,
+     Optional},
+    {"ABOUT", "NOTICE",
+     "Zorvane is free software, free of charge: use, share and change it under the GNU General "
+     "Public License, version 3 or later. It comes with no warranty of any kind.",
+     BeforeSkin, Single, Optional},
+    {"ABOUT", "BUTTON", "OK", BeforeSkin, Single, Optional},
+    {"FAILURE", "TYPEMISMATCH", "Type mismatch", BeforeSkin, Single, Optional},
+    {"FAILURE", "OVERFLOW", "Overflow", BeforeSkin, Single, Optional},
+    {"FAILURE", "SUBSCRIPT", "Subscript out of range", BeforeSkin, Single, Optional},
+    // %1: how many messages were held back; translations avoid a plural form.
+    {"FAILURE", "HELDBACK", "%1 further values could not be loaded; their messages are not shown.",
+     BeforeSkin, Single, Optional},
+    // %1: the address as the file gives it.
+    {"FAILURE", "NOTADDRESS", "\"%1\" is not a web address, so it was not opened.", BeforeSkin,
+     Single, Optional},
+    // %1: the address or the local page.
+    {"FAILURE", "NOBROWSER", "No web browser could be started to show \"%1\".", BeforeSkin,
+     Single, Optional},
 });
 } // namespace languagekeytable
 

@@ -11,7 +11,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-    qt6-qpa-plugins libqt6svg6
+    qt6-qpa-plugins libqt6svg6 qt6-translations-l10n
     libbenchmark-dev
     clang libclang-rt-14-dev
     fonts-liberation2 fontconfig libfontconfig-dev

@@ -25,30 +25,21 @@ QString NewLine()
 
 namespace {
 
-QString versionLine()
+QString versionLine(const ProgramTexts &texts)
 {
-    return QStringLiteral("Version %1.%2.%3")
-        .arg(VersionMajor)
-        .arg(VersionMinor)
-        .arg(VersionRevision);
+    return texts[ProgramText::AboutVersion].arg(
+        QStringLiteral("%1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision));
 }
 
-QString creditsText()
+QString creditsText(const ProgramTexts &texts)
 {
-    return QStringLiteral("Zorvane was conceived and built by the Zorvane project.") + NewLine()
-           + NewLine() + QStringLiteral(" Copyright (C) 2026 the Zorvane project.");
-}
-
-QString noticeText()
-{
-    return QStringLiteral("Zorvane is free software, free of charge: use, share and change it "
-                          "under the GNU General Public License, version 3 or later. "
-                          "It comes with no warranty of any kind.");
+    return texts[ProgramText::AboutCredits] + NewLine() + NewLine()
+           + texts[ProgramText::AboutCopyright];
 }
 
 } // namespace
 
-frmAbout::frmAbout(const SkinSettings &skin, const QString &programDir,
+frmAbout::frmAbout(const SkinSettings &skin, const ProgramTexts &texts, const QString &programDir,
                    const QString &languageFile, const QString &skinFile, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
@@ -59,7 +50,7 @@ frmAbout::frmAbout(const SkinSettings &skin, const QString &programDir,
     const QPoint screenOrigin = screen() ? screen()->geometry().topLeft() : QPoint();
     setGeometry(QRect(screenOrigin + QPoint(px(2340), px(1935)), twipsSize(7140, 5055)));
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(texts[ProgramText::AboutButton], this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setGeometry(twipsRect(6105, 120, 900, 345));
     ok->setDefault(true);
@@ -75,13 +66,16 @@ frmAbout::frmAbout(const SkinSettings &skin, const QString &programDir,
         icon = parent->windowIcon().pixmap(32, 32);
     picIcon->setPixmap(icon);
 
-    setWindowTitle(QStringLiteral("About ") + ProgramTitle);
+    setWindowTitle(texts[ProgramText::AboutCaption]);
     applySkinColors(this, skin.FormForeColor, skin.FormBackColor);
 
-    placePlainLabel(this, "lblVersion", twipsRect(1050, 600, 4665, 300))->setText(versionLine());
+    placePlainLabel(this, "lblVersion", twipsRect(1050, 600, 4665, 300))
+        ->setText(versionLine(texts));
     placePlainLabel(this, "lblTitle", twipsRect(1050, 240, 4665, 300))->setText(ProgramTitle);
-    placePlainLabel(this, "lblDescription", twipsRect(240, 960, 6765, 990))->setText(creditsText());
-    placePlainLabel(this, "lblDisclaimer", twipsRect(240, 3930, 6765, 990))->setText(noticeText());
+    placePlainLabel(this, "lblDescription", twipsRect(240, 960, 6765, 990))
+        ->setText(creditsText(texts));
+    placePlainLabel(this, "lblDisclaimer", twipsRect(240, 3930, 6765, 990))
+        ->setText(texts[ProgramText::AboutNotice]);
     const QString unknown = QStringLiteral("?");
     placePlainLabel(this, "lblSkin", twipsRect(240, 2940, 6765, 990))
         ->setText(ReadIniValue(QStringLiteral("ABOUT"), QStringLiteral("COPYRIGHT"), unknown,

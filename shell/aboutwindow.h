@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "config/programtexts.h"
 #include "skin/skinsettings.h"
 
 #include <QDialog>
@@ -15,14 +16,15 @@ namespace zv {
 QString NewLine();
 
 // The About window: title, version, credits, the credit lines of the current
-// language file and skin file (read anew at every showing) and a notice.
+// language file and skin file (read anew at every showing) and a notice, in
+// the words of the language file's program texts.
 class frmAbout : public QDialog
 {
     Q_OBJECT
 
 public:
-    frmAbout(const SkinSettings &skin, const QString &programDir, const QString &languageFile,
-             const QString &skinFile, QWidget *parent = nullptr);
+    frmAbout(const SkinSettings &skin, const ProgramTexts &texts, const QString &programDir,
+             const QString &languageFile, const QString &skinFile, QWidget *parent = nullptr);
 };
 
 } // namespace zv

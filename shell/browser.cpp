@@ -45,8 +45,7 @@ void Browser::OpenInBrowser(const QString &address)
 {
     const std::optional<QUrl> url = webAddress(address);
     if (!url) {
-        m_showMessage(QStringLiteral("\"%1\" is not a web address, so it was not opened.")
-                          .arg(address));
+        m_showMessage(m_texts[ProgramText::NotWebAddress].arg(address));
         return;
     }
     launch(*url, address);
@@ -60,7 +59,7 @@ void Browser::openLocalPage(const QString &path)
 void Browser::launch(const QUrl &url, const QString &shown)
 {
     if (!m_launcher.launch(url))
-        m_showMessage(QStringLiteral("No web browser could be started to show \"%1\".").arg(shown));
+        m_showMessage(m_texts[ProgramText::NoBrowser].arg(shown));
 }
 
 } // namespace zv

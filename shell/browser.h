@@ -5,6 +5,7 @@
 #pragma once
 
 #include "config/failurereporter.h"
+#include "config/programtexts.h"
 
 #include <QString>
 #include <QUrl>
@@ -44,6 +45,9 @@ class Browser
 public:
     Browser(BrowserLauncher &launcher, ShowMessage showMessage);
 
+    // The language file's words for the messages below; English until set.
+    void useTexts(const ProgramTexts &texts) { m_texts = texts; }
+
     // Opens a web address in a new browser window; anything other than an
     // http or https address is refused with a message naming it.
     void OpenInBrowser(const QString &address);
@@ -59,6 +63,7 @@ private:
 
     BrowserLauncher &m_launcher;
     ShowMessage m_showMessage;
+    ProgramTexts m_texts;
 };
 
 } // namespace zv

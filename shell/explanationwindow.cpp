@@ -18,10 +18,10 @@ frmExplanation::frmExplanation(const SkinSettings &skin, const ExplanationTexts 
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmExplanation"));
-    setWindowTitle(QStringLiteral("Earn money while surfing..."));
+    setWindowTitle(texts.caption);
     setFixedSize(twipsSize(8055, 4725));
 
-    m_command1 = new QPushButton(QStringLiteral("Click Here"), this);
+    m_command1 = new QPushButton(texts.buttonCaption, this);
     m_command1->setObjectName(QStringLiteral("Command1"));
     m_command1->setGeometry(twipsRect(2820, 4200, 1755, 375));
     m_command1->setAccessibleDescription(texts.buttonDescription);

@@ -19,6 +19,8 @@ struct ExplanationTexts
     QString text;               // the language file's explanation
     QString boxName;            // spoken as the text box's name
     QString buttonDescription;  // spoken for the button: what it opens
+    QString caption;
+    QString buttonCaption;
 };
 
 // The explanation window: the language file's explanation text in a
@@ -34,7 +36,7 @@ public:
                    QWidget *parent = nullptr);
 
 Q_SIGNALS:
-    // "Click Here" was pressed; the window stays open.
+    // The button was pressed; the window stays open.
     void clickHere();
 
 private:

@@ -6,6 +6,7 @@
 
 #include "config/languagekeys.h"
 #include "config/languagetables.h"
+#include "config/programtexts.h"
 #include "shell/aboutwindow.h"
 #include "shell/browser.h"
 #include "shell/explanationwindow.h"
@@ -34,7 +35,9 @@ void showExplanation(const MenuContext &c)
         return c.window->menuBar()->findChild<QAction *>(QLatin1String(entry))->iconText();
     };
     frmExplanation window(*c.skin,
-                          {c.tables->ExplanationText, caption("fmnuTruth1"), caption("fmnuMoney1")},
+                          {c.tables->ExplanationText, caption("fmnuTruth1"), caption("fmnuMoney1"),
+                           (*c.texts)[ProgramText::ExplanationCaption],
+                           (*c.texts)[ProgramText::ExplanationButton]},
                           c.window);
     QObject::connect(&window, &frmExplanation::clickHere, c.window, [c] {
         c.services->random->reseed(c.services->clockSeed());
@@ -62,7 +65,7 @@ void showOnlineHelp(const MenuContext &c)
 
 void showAbout(const MenuContext &c)
 {
-    frmAbout window(*c.skin, c.services->programDir, c.services->files.languageFile,
+    frmAbout window(*c.skin, *c.texts, c.services->programDir, c.services->files.languageFile,
                     c.services->files.skinFile, c.window);
     c.services->showModal(window);
 }

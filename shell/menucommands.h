@@ -14,6 +14,7 @@ namespace zv {
 
 class Browser;
 struct LanguageTables;
+class ProgramTexts;
 struct ProgramServices;
 struct SkinSettings;
 
@@ -25,6 +26,7 @@ struct MenuContext
     const ProgramServices *services = nullptr;
     Browser *browser = nullptr;
     const LanguageTables *tables = nullptr;
+    const ProgramTexts *texts = nullptr;
     const SkinSettings *skin = nullptr;  // as applied to the windows
 };
 

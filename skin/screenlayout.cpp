@@ -94,7 +94,7 @@ void applyLayout(const MainWindowControls &c, std::int16_t iState, const LayoutS
         setPlainToolTip(c.cmdNext, nextTip);
         c.cmdNext->setAccessibleName(nextTip);
         if (iState == 0)
-            c.lblStartText->setText(StartText);
+            c.lblStartText->setText(sources.startText);
         else if (iState == 2)
             c.lblStartText->setText(sources.finishedText);
         c.lblStartText->setVisible(steps->showStartText);

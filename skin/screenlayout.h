@@ -39,12 +39,10 @@ struct LayoutSources
 {
     const SkinSettings &skin;  // as applied: see withDefaultsForUnread
     QString languageFile;      // the tooltips are read from it at every change
+    QString startText;         // layout 0's text
     QString finishedText;
     QString programDir;        // where the pictures lie
 };
-
-// The fixed start text of layout 0.
-inline const QString StartText = QStringLiteral("Launch the best search engine");
 
 // Applies the skin, the list's tooltip, the names a screen reader speaks for
 // the list, the question area and the help picture, and the window icon, then layout

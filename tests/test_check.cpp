@@ -103,7 +103,8 @@ private Q_SLOTS:
         QTest::newRow("section missing") << edited(L, "[EXPLANATION]\nTEXT=Why\n", "")
                                          << QList<E>{{Kind::Warning, "", "[EXPLANATION]"}};
         QTest::newRow("optional keys")
-            << edited(L, "[URL]\n", "[ENGINEINFO]\nINFO0=About\n[URL]\nHELP=https://h.example/\n")
+            << edited(L, "[URL]\n", "[ENGINEINFO]\nINFO0=About\n[FAILURE]\nOVERFLOW=Zu groß\n"
+                         "[URL]\nHELP=https://h.example/\n")
             << QList<E>{};
         QTest::newRow("misspelt key")
             << edited(L, "Q1=", "QUESTON1=")
@@ -141,6 +142,10 @@ private Q_SLOTS:
                                                 "TEXT=Fran\xE7"
                                                 "ais")
                                       << QList<E>{{Kind::Note, "", "Windows-1252"}};
+        // "Łódź" in Windows-1250: 0x8F has no meaning in Windows-1252.
+        QTest::newRow("Windows-1250") << edited(L, "TEXT=Why", "TEXT=\xA3\xF3" "d\x9F \x8F")
+                                      << QList<E>{{Kind::Note, "", "Windows-1252"},
+                                                  {Kind::Warning, "TEXT=", "0x8F"}};
         QTest::newRow("access key twice in one menu") << edited(L, "EXIT=E&xit", "EXIT=&Nothing")
                                                       << QList<E>{{Kind::Warning, "EXIT=", "NEW"}};
         QTest::newRow("access key twice in different menus")

@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "config/languagecode.h"
 #include "config/languagefile.h"
 #include "recordingreporter.h"
 #include "testfiles.h"
@@ -95,6 +96,74 @@ private Q_SLOTS:
         QCOMPARE(shown.size(), 11);
         QCOMPARE(t.engines(), 41);
         QCOMPARE(t.Matrix[600], 1.0);
+    }
+
+    // The failures of a load in the words of the language file; a file without
+    // the keys keeps the English words files have always shown.
+    void failuresInTheFilesWords_data()
+    {
+        QTest::addColumn<QByteArray>("texts");
+        QTest::addColumn<QStringList>("shown");
+        // Engine 41 is beyond the tables (its name and link); no question count
+        // leaves every row at the matrix's first positions.
+        const QByteArray matrix = "[SEARCHENGINES]\nCOUNT=42\n[QUESTIONS]\nCOUNT=99999\n"
+                                  "[MATRIX]\nS0=x,x,x,x,x,x,x,x,x,x\n";
+        const QString subscript = u"Subscript out of range"_qs;
+        QTest::newRow("without the keys")
+            << matrix
+            << QStringList{u"Overflow"_qs, subscript, subscript}
+                   + QStringList(7, u"Type mismatch"_qs)
+                   + QStringList{u"3 further values could not be loaded; their messages are "
+                                 "not shown."_qs};
+        const QString outside = u"Außerhalb der Tabelle"_qs;
+        QTest::newRow("with the keys")
+            << matrix + "[FAILURE]\nTYPEMISMATCH=Typ passt nicht\nOVERFLOW=Zu groß\n"
+                        "SUBSCRIPT=Außerhalb der Tabelle\nHELDBACK=Nicht gezeigt: %1\n"
+            << QStringList{u"Zu groß"_qs, outside, outside}
+                   + QStringList(7, u"Typ passt nicht"_qs) + QStringList{u"Nicht gezeigt: 3"_qs};
+    }
+
+    void failuresInTheFilesWords()
+    {
+        QFETCH(QByteArray, texts);
+        QFETCH(QStringList, shown);
+        const ProfileSnapshot file = ProfileSnapshot::fromBytes(texts);
+        QStringList messages;
+        LoadFailureReporter reporter([&](const QString &text) { messages.append(text); },
+                                     ProgramTexts::read(file));
+        LoadLanguage(file, reporter);
+        reporter.finish();
+        QCOMPARE(messages, shown);
+    }
+
+    void languageCodes_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("code");
+        const QByteArray none = "[GENERAL]\nLANGUAGE=x\n";
+        QTest::newRow("from the file") << QByteArray("[GENERAL]\nCODE=pt_BR\n")
+                                       << u"/home/u/.config/zorvane/zv.cfg"_qs << u"pt_BR"_qs;
+        QTest::newRow("blanks around it") << QByteArray("[GENERAL]\nCODE= fr \n")
+                                          << u"/p/zv.cfg"_qs << u"fr"_qs;
+        QTest::newRow("the file's before the folder's")
+            << QByteArray("[GENERAL]\nCODE=de\n") << u"/p/languages/fr/zv.cfg"_qs << u"de"_qs;
+        QTest::newRow("from the folder") << none << u"/p/languages/nl/zv.cfg"_qs << u"nl"_qs;
+        QTest::newRow("relative folder") << none << u"languages/pl/zv.cfg"_qs << u"pl"_qs;
+        QTest::newRow("folder of another name") << none << u"/p/lang/nl/zv.cfg"_qs << QString();
+        QTest::newRow("neither") << none << u"/p/zv.cfg"_qs << QString();
+        QTest::newRow("a path as code") << QByteArray("[GENERAL]\nCODE=../../etc/x\n")
+                                        << u"/p/languages/de/zv.cfg"_qs << QString();
+        QTest::newRow("a digit first") << QByteArray("[GENERAL]\nCODE=1de\n")
+                                       << u"/p/zv.cfg"_qs << QString();
+    }
+
+    void languageCodes()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, path);
+        QFETCH(QString, code);
+        QCOMPARE(languageCode(ProfileSnapshot::fromBytes(content), path), code);
     }
 
 private:

@@ -5,11 +5,17 @@
 // The menu bar and its commands, the explanation window and the About window,
 // as the main window shows them.
 
+#include "config/programtexts.h"
+#include "shell/aboutwindow.h"
+#include "shell/qtcatalogue.h"
 #include "testprogram.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -76,6 +82,7 @@ private Q_SLOTS:
         QStringList seen;
         p.modal = [&seen](QDialog &window) {
             QCOMPARE(window.windowTitle(), QStringLiteral("Earn money while surfing..."));
+            QCOMPARE(window.findChild<QPushButton *>(u"Command1"_qs)->text(), u"Click Here"_qs);
             auto *box = window.findChild<QPlainTextEdit *>(QStringLiteral("txtExp"));
             QCOMPARE(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
             QCOMPARE(box->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
@@ -100,7 +107,11 @@ private Q_SLOTS:
         Program p;
         QStringList seen;
         p.modal = [&seen](QDialog &window) {
-            QVERIFY(window.findChild<QPushButton *>(QStringLiteral("cmdOK"))->isDefault());
+            auto *ok = window.findChild<QPushButton *>(QStringLiteral("cmdOK"));
+            QVERIFY(ok->isDefault());
+            QCOMPARE(ok->text(), u"OK"_qs);
+            QCOMPARE(window.findChild<QLabel *>(u"lblDisclaimer"_qs)->text(),
+                     languageKey("ABOUT", "NOTICE").defaultText());
             QCOMPARE(window.windowTitle(), QStringLiteral("About Zorvane"));
             for (const char *name : {"lblVersion", "lblDescription", "lblLanguage", "lblSkin"})
                 seen << window.findChild<QLabel *>(QLatin1String(name))->text();
@@ -119,6 +130,83 @@ private Q_SLOTS:
                  qPrintable(credits)); // LF CR twice between its parts
         QCOMPARE(seen, QStringList({"Version 1.0.23", credits, "?", "?", "1", "Version 1.0.23",
                                     credits, "Testish by the tests", "Skin by the tests", "0"}));
+    }
+
+    // Each program text the language file gives shows in place of the English
+    // one: here every value names its key, and "%1" shows what is put in.
+    void programTextsFromTheLanguageFile()
+    {
+        Program p;
+        QMap<QByteArray, QByteArray> sections;
+        for (const ProgramTextKey &entry : ProgramTextKeys)
+            sections[entry.key.section] += entry.key.key + QByteArray("=") + entry.key.section + "."
+                                           + entry.key.key + " %1\n";
+        QByteArray file = "[SEARCHENGINES]\nCOUNT=1\n[MATRIX]\nS0=x\n"
+                          "[URL]\nURL1=nowhere\nURL2=nowhere\n";
+        for (auto s = sections.cbegin(); s != sections.cend(); ++s)
+            file += "[" + s.key() + "]\n" + s.value();
+        p.write(u"zv.cfg"_qs, file);
+        p.write(u"skin.cfg"_qs, "[FONT]\nQUESTION_FONTSZ=huge\n");
+        QStringList seen;
+        p.modal = [&seen](QDialog &window) {
+            seen << window.windowTitle();
+            const auto children =
+                window.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+            for (QWidget *w : children) {
+                if (auto *label = qobject_cast<QLabel *>(w); label && !label->text().isEmpty())
+                    seen << label->objectName() + u": "_qs + label->text();
+                else if (auto *button = qobject_cast<QPushButton *>(w))
+                    seen << button->objectName() + u": "_qs + button->text();
+            }
+        };
+        p.start();
+        seen << p.find<QLabel>(u"lblStartText"_qs)->text();
+        p.trigger("fmnuTruth1");
+        p.trigger("fmnuAbout");
+        p.trigger("fmnuMoney1");
+        p.launcher.succeeds = false;
+        p.trigger("fmnuContents");
+        const QString page = p.dir.filePath(u"zvs.html"_qs);
+        const QString credits = u"ABOUT.CREDITS %1"_qs + NewLine() + NewLine()
+                                + u"ABOUT.COPYRIGHTLINE %1"_qs;
+        QCOMPARE(seen, (QStringList{u"STARTEND.START %1"_qs, u"EXPLANATION.CAPTION %1"_qs,
+                                    u"Command1: EXPLANATION.BUTTON %1"_qs,
+                                    u"ABOUT.CAPTION %1"_qs, u"cmdOK: ABOUT.BUTTON %1"_qs,
+                                    u"lblVersion: ABOUT.VERSION 1.0.23"_qs, u"lblTitle: Zorvane"_qs,
+                                    u"lblDescription: "_qs + credits,
+                                    u"lblDisclaimer: ABOUT.NOTICE %1"_qs, u"lblSkin: ?"_qs,
+                                    u"lblLanguage: ?"_qs}));
+        // The skin's failure too: the language file's texts are read before the skin.
+        QCOMPARE(p.messages, (QStringList{u"FAILURE.TYPEMISMATCH %1"_qs,
+                                          u"FAILURE.TYPEMISMATCH %1"_qs,
+                                          u"FAILURE.NOTADDRESS nowhere"_qs,
+                                          u"FAILURE.NOBROWSER "_qs + page}));
+    }
+
+    // Qt's own texts in the language file's language; the layout stays left
+    // to right under a right-to-left catalogue. Last, since it changes the
+    // whole process's texts.
+    void qtCatalogueOfTheLanguage()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(u"languages/de"_qs));
+        const QString german = writeTestFile(dir, u"languages/de/zv.cfg"_qs, "[GENERAL]\n");
+        QVERIFY(installQtCatalogue(german));
+        QCOMPARE(QLocale().language(), QLocale::German);
+        QMessageBox box(QMessageBox::NoIcon, u"Zorvane"_qs, u"Text"_qs,
+                        QMessageBox::Yes | QMessageBox::Cancel);
+        QCOMPARE(box.button(QMessageBox::Cancel)->text(), u"Abbrechen"_qs);
+        QLineEdit edit(u"Text"_qs);
+        std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+        QStringList entries;
+        for (const QAction *action : menu->actions())
+            entries << action->text().section(u'\t', 0, 0);  // without the shortcut
+        QVERIFY2(entries.contains(u"&Kopieren"_qs), qPrintable(entries.join(u'|')));
+
+        const QString arabic = writeTestFile(dir, u"ar.cfg"_qs, "[GENERAL]\nCODE=ar\n");
+        QVERIFY(installQtCatalogue(arabic));
+        QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+        QVERIFY(!installQtCatalogue(writeTestFile(dir, u"zv.cfg"_qs, "[GENERAL]\n")));
     }
 };
 

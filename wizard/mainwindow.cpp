@@ -40,7 +40,8 @@ frmZVS::frmZVS(ProgramServices services, QWidget *parent)
     m_controls = createMainWindowControls(this);
     connectControls();
     buildMenuBar(menuBar(),
-                 mainMenuCommands({this, &m_services, m_browser.get(), &m_tables, &m_appliedSkin},
+                 mainMenuCommands({this, &m_services, m_browser.get(), &m_tables, &m_texts,
+                                   &m_appliedSkin},
                                   [this] { m_wizard.restart(); }));
 }
 
@@ -74,13 +75,18 @@ QString frmZVS::SkinFile() const
 
 void frmZVS::Form_Load()
 {
+    // The language's own texts come first, so that a failing skin is reported
+    // in the language of the file.
+    const ProfileSnapshot language = ProfileSnapshot::fromFile(LanguageFile());
+    m_texts = ProgramTexts::read(language);
+    m_browser->useTexts(m_texts);
     {
-        LoadFailureReporter failures(m_services.showMessage);
+        LoadFailureReporter failures(m_services.showMessage, m_texts);
         LoadSkin(m_skin, SkinFile(), failures);
         failures.finish();
     }
     m_appliedSkin = withDefaultsForUnread(m_skin);
-    loadLanguage();
+    loadLanguage(language);
     SetLayout(0);
     setWindowTitle(CaptionPrefix + m_tables.LanguageName + u' '
                    + m_skin.SkinName);
@@ -97,10 +103,10 @@ void frmZVS::Form_Load()
     }
 }
 
-void frmZVS::loadLanguage()
+void frmZVS::loadLanguage(const ProfileSnapshot &languageFile)
 {
-    LoadFailureReporter failures(m_services.showMessage);
-    LanguageFileContents contents = LoadLanguage(LanguageFile(), failures);
+    LoadFailureReporter failures(m_services.showMessage, m_texts);
+    LanguageFileContents contents = LoadLanguage(languageFile, failures);
     failures.finish();
     m_tables = std::move(contents.tables);
     setMenuCaptions(menuBar(), contents.menuCaptions);
@@ -112,7 +118,8 @@ void frmZVS::SetLayout(std::int16_t iState)
 {
     m_iState = iState;
     applyLayout(m_controls, iState,
-                {m_appliedSkin, LanguageFile(), m_tables.FinishedText, m_services.programDir});
+                {m_appliedSkin, LanguageFile(), m_texts[ProgramText::StartText],
+                 m_tables.FinishedText, m_services.programDir});
     announceStep();
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "config/languagetables.h"
+#include "config/programtexts.h"
 #include "shell/programservices.h"
 #include "skin/screenlayout.h"
 #include "skin/skinsettings.h"
@@ -53,7 +54,7 @@ protected:
 
 private:
     void connectControls();
-    void loadLanguage();
+    void loadLanguage(const ProfileSnapshot &languageFile);
     void announceStep();
     void cmdNext_Click();
     void lstEngines_DblClick();
@@ -61,6 +62,7 @@ private:
     ProgramServices m_services;
     std::unique_ptr<Browser> m_browser;
     LanguageTables m_tables;
+    ProgramTexts m_texts;
     SkinSettings m_skin;
     SkinSettings m_appliedSkin;
     Wizard m_wizard;
