@@ -158,7 +158,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("page");
         QTest::addColumn<QString>("linkToReference");
         QTest::newRow("en") << u"zvs.html"_qs << u"#language"_qs;
-        QTest::newRow("de") << u"languages/de/zvs.html"_qs << u"../../zvs.html#language"_qs;
+        for (const QString &code : shippedLanguages()) {
+            if (code != u"en")
+                QTest::newRow(qPrintable(code)) << u"languages/"_qs + code + u"/zvs.html"_qs
+                                                << u"../../zvs.html#language"_qs;
+        }
     }
 
     void helpPageListsTheKeys()
