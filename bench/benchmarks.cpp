@@ -130,6 +130,15 @@ private:
     zv::RandomSource m_random;
 };
 
+// The window's start-up work alone, on the offscreen platform: creating
+// the window and its load, shown to no one.
+void BM_StartWindow(benchmark::State &state)
+{
+    for (auto _ : state)
+        StartedWindow started;
+}
+BENCHMARK(BM_StartWindow)->Unit(benchmark::kMillisecond);
+
 void BM_NextAnswer_41Engines(benchmark::State &state)
 {
     StartedWindow started;

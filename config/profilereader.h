@@ -11,7 +11,7 @@
 namespace zv {
 
 // Reads one value from a profile (INI) file, read anew whenever it changed
-// (ProfileSnapshot::cached), so an edit between two calls is seen and an
+// (currentSnapshot), so an edit between two calls is seen and an
 // unchanged file costs no reading. The file reads as ProfileSnapshot describes. Returns the value (the empty text
 // for "KEY="), or `defaultValue` when the file, the section, the key or its
 // equals sign is missing.

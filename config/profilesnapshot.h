@@ -9,7 +9,6 @@
 #include <QAnyStringView>
 
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <vector>
 
@@ -78,11 +77,6 @@ public:
     // More than MaxProfileFileSize bytes give an empty snapshot too.
     static ProfileSnapshot fromBytes(QByteArray bytes);
 
-    // The file as fromFile reads it, read and indexed again only when its
-    // size, modification time or identity changed since the last call for
-    // the same path: for texts shown anew at every change of the window.
-    static std::shared_ptr<const ProfileSnapshot> cached(const QString &path);
-
     Source source() const { return m_source; }
     Encoding encoding() const { return m_encoding; }
 
@@ -117,7 +111,6 @@ private:
         std::size_t entries = 0;
     };
 
-    static ProfileSnapshot fromRead(Source source, QByteArray bytes);
     QByteArrayView bytes(std::uint32_t begin, std::uint32_t length) const;
     QByteArrayView sectionNameBytes(const Section &section) const;
     QByteArrayView keyNameBytes(const Key &key) const;

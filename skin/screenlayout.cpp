@@ -6,7 +6,7 @@
 
 #include "config/accessiblenames.h"
 #include "config/languagekeys.h"
-#include "config/profilesnapshot.h"
+#include "config/snapshotcache.h"
 #include "skin/pictures.h"
 #include "skin/skinapply.h"
 
@@ -23,13 +23,6 @@ namespace {
 QString picturePath(const LayoutSources &sources, const char *fileName)
 {
     return sources.programDir + u'/' + QLatin1String(fileName);
-}
-
-void showButtonPicture(QPushButton *button, const QString &path)
-{
-    const QIcon icon = loadIcon(path);
-    if (!icon.isNull())
-        button->setIcon(icon);
 }
 
 void applySkin(const MainWindowControls &c, const SkinSettings &skin)
@@ -74,10 +67,10 @@ void setPlainToolTip(QWidget *widget, const QString &text)
 
 void applyLayout(const MainWindowControls &c, std::int16_t iState, const LayoutSources &sources)
 {
-    // The tooltips are read anew at every change, so an edited file shows;
-    // an unchanged one is not read again.
-    const auto file = ProfileSnapshot::cached(sources.languageFile);
-    const ProfileSnapshot &language = *file;
+    // The tooltips are read anew at every change, so an edited file shows.
+    const std::shared_ptr<const ProfileSnapshot> snapshot =
+        currentSnapshot(sources.languageFile);
+    const ProfileSnapshot &language = *snapshot;
     const QString listTip = readLanguageKey(language, languageKey("TOOLTIP", "SELIST"));
     setPlainToolTip(c.lstEngines, listTip);
     c.lstEngines->setAccessibleDescription(listTip);
@@ -109,9 +102,7 @@ void applyLayout(const MainWindowControls &c, std::int16_t iState, const LayoutS
         showButtonPicture(c.cmdNext, picturePath(sources, steps->buttonPicture));
     }
 
-    const QIcon icon = loadIcon(picturePath(sources, "zv.ico"));
-    if (!icon.isNull())
-        c.window->setWindowIcon(icon);
+    showWindowIcon(c.window, picturePath(sources, "zv.ico"));
 }
 
 } // namespace zv

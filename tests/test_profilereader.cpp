@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "config/profilereader.h"
+#include "config/snapshotcache.h"
 #include "testfiles.h"
 
 #include <QTest>
@@ -104,16 +105,21 @@ private Q_SLOTS:
         QCOMPARE(ReadIniValue(u"S"_qs, u"K"_qs, u"fallback"_qs, path), u"v"_qs);
     }
 
-    void snapshotKeptWhileTheFileStaysTheSame()
+    // Read once while the file stays; an edit of the same size in place, a
+    // file put in its place and a removal each show at the next call.
+    void currentSnapshotSeesEveryEdit()
     {
-        const QString path = writeTestFile(m_dir, u"changing.ini"_qs, "[S]\nK=1\n");
-        const auto first = zv::ProfileSnapshot::cached(path);
-        QCOMPARE(zv::ProfileSnapshot::cached(path), first);
-        // The same size, so only the modification and change times tell.
-        writeTestFile(m_dir, u"changing.ini"_qs, "[S]\nK=2\n");
-        QCOMPARE(ReadIniValue(u"S"_qs, u"K"_qs, u"fallback"_qs, path), u"2"_qs);
-        QFile::remove(path);
-        QCOMPARE(ReadIniValue(u"S"_qs, u"K"_qs, u"fallback"_qs, path), u"fallback"_qs);
+        const QString path = writeTestFile(m_dir, u"shown.ini"_qs, "[S]\nK=a\n");
+        const auto first = zv::currentSnapshot(path);
+        QCOMPARE(first->value(u"S", u"K", {}), u"a"_qs);
+        QCOMPARE(zv::currentSnapshot(path), first);
+        writeTestFile(m_dir, u"shown.ini"_qs, "[S]\nK=b\n");
+        QCOMPARE(zv::currentSnapshot(path)->value(u"S", u"K", {}), u"b"_qs);
+        const QString other = writeTestFile(m_dir, u"other.ini"_qs, "[S]\nK=c\n");
+        QVERIFY(QFile::remove(path) && QFile::rename(other, path));
+        QCOMPARE(zv::currentSnapshot(path)->value(u"S", u"K", {}), u"c"_qs);
+        QVERIFY(QFile::remove(path));
+        QCOMPARE(zv::currentSnapshot(path)->value(u"S", u"K", u"gone"_qs), u"gone"_qs);
     }
 
 private:

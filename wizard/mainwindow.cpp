@@ -7,6 +7,7 @@
 #include "config/accessiblenames.h"
 #include "config/languagefile.h"
 #include "config/programinfo.h"
+#include "config/snapshotcache.h"
 #include "shell/browser.h"
 #include "shell/menubar.h"
 #include "shell/menucommands.h"
@@ -131,9 +132,8 @@ void frmZVS::Question(std::int16_t iStep)
     showPicture(c.imgQuestion,
                 m_services.programDir + QStringLiteral("/quest%1.ico").arg(iStep + 1));
     c.imgQuestion->setAccessibleName(
-        readAccessibleName(*ProfileSnapshot::cached(LanguageFile()),
-                           AccessibleName::QuestionPicture) + u' '
-        + QString::number(iStep + 1));
+        readAccessibleName(*currentSnapshot(LanguageFile()), AccessibleName::QuestionPicture)
+        + u' ' + QString::number(iStep + 1));
     const QString &question = m_tables.QuestionText[iStep];
     c.lblQuestion->setText(question);
     applySkinColors(c.lblQuestion, m_appliedSkin.QuestionForeColor,
