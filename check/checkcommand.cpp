@@ -77,8 +77,15 @@ int runCheckCommand(const QStringList &arguments, QTextStream &out, QTextStream 
             out << path << ": " << findings.total() - findings.size() << " more findings not shown\n";
         errors = errors || findings.total(Finding::Kind::Error) > 0;
         out << summaryLine(path, result) << '\n';
-        if (parser.isSet(fairness) && result.tables)
-            out << fairnessReport(ComputeFairness(*result.tables), *result.tables);
+        if (parser.isSet(fairness) && result.tables) {
+            const LanguageTables &tables = *result.tables;
+            out << fairnessReport(ComputeFairness(tables), tables);
+            // A file that lets questions be skipped is also measured with skips.
+            if (!tables.SkipText.isEmpty()) {
+                out << fairnessReport(ComputeFairness(tables, AnswerSets::WithSkips), tables,
+                                      AnswerSets::WithSkips);
+            }
+        }
     }
     out.flush();
     return errors ? 1 : 0;

@@ -66,12 +66,17 @@ QString summaryLine(const QString &path, const FileCheck &check)
            + counted(findings.total(Kind::Note), "note");
 }
 
-QString fairnessReport(const Fairness &fairness, const LanguageTables &tables)
+QString fairnessReport(const Fairness &fairness, const LanguageTables &tables,
+                       AnswerSets answerSets)
 {
     const int sets = fairness.answerSets;
     QString report = u"Fairness over all "_qs + QString::number(sets) + u" sets of answers to "_qs
-                     + counted(tables.questions(), "question") + u":\n"_qs
-                     + u"  leads alone      by tie-break     engine\n"_qs;
+                     + counted(tables.questions(), "question");
+    if (answerSets == AnswerSets::WithSkips) {
+        report += u" where any question may be skipped (\""_qs + shown(tables.SkipText)
+                  + u"\"), though not all; no answer counted twice"_qs;
+    }
+    report += u":\n  leads alone      by tie-break     engine\n"_qs;
     for (std::size_t e = 0; e < fairness.leadsAlone.size(); ++e) {
         report += u"  "_qs + share(fairness.leadsAlone[e], sets, true) + u"   "_qs
                   + share(fairness.leadsByTieBreak[e], sets, true) + u"   "_qs

@@ -18,9 +18,11 @@ QString findingLine(const QString &path, const Finding &finding);
 // The summary of one file: "FILE: language file: 1 error, 2 warnings, 0 notes".
 QString summaryLine(const QString &path, const FileCheck &check);
 
-// The fairness of a language file, in lines: per engine how often it leads
-// alone and by the tie-break, how often the top is shared and file order
-// decides, the engines that never lead alone and the identical rows.
-QString fairnessReport(const Fairness &fairness, const LanguageTables &tables);
+// The fairness of a language file over the answer sets `sets`, in lines: per
+// engine how often it leads alone and by the tie-break, how often the top is
+// shared and file order decides, the engines that never lead alone and the
+// identical rows.
+QString fairnessReport(const Fairness &fairness, const LanguageTables &tables,
+                       AnswerSets sets = AnswerSets::YesNo);
 
 } // namespace zv

@@ -4,10 +4,8 @@
 
 #include "check/fairness.h"
 
-#include "wizard/scoring.h"
-
-#include <algorithm>
-#include <array>
+#include <cmath>
+#include <type_traits>
 
 namespace zv {
 
@@ -38,77 +36,141 @@ std::vector<int> rowGroups(const LanguageTables &tables)
     return group;
 }
 
+// Agreements as whole numbers of halves where every matrix value allows it:
+// exact and fast. Beyond that, the wizard's own double sums in its order.
+bool halvesFit(const LanguageTables &tables)
+{
+    // 16 answers of this many halves still fit an int.
+    constexpr double Largest = 1 << 26;
+    for (int e = 0; e < tables.engines(); ++e) {
+        for (int q = 0; q < tables.questions(); ++q) {
+            const double halves = 2 * tables.matrixValue(e, q);
+            if (halves != std::floor(halves) || std::fabs(halves) > Largest)
+                return false;
+        }
+    }
+    return true;
+}
+
+// Walks the tree of answer sets depth first: depth q holds the agreements
+// after questions 0 to q - 1, so each prefix is summed once, in question
+// order, and a skipped question passes its parent's sums on. Engines of one
+// row always agree alike, so only the first of each row is summed: the
+// leader is the first engine of the highest agreement either way.
+template <typename Value>
 class Enumeration
 {
 public:
-    Enumeration(const LanguageTables &tables, const std::vector<int> &group, Fairness &result)
-        : m_tables(tables), m_group(group), m_result(result)
-    {}
+    Enumeration(const LanguageTables &tables, const std::vector<int> &group, AnswerSets sets,
+                Fairness &result)
+        : m_questions(tables.questions()), m_skips(sets == AnswerSets::WithSkips), m_result(result)
+    {
+        for (std::size_t e = 0; e < group.size(); ++e) {
+            if (group[e] == int(e)) {
+                m_firstEngine.push_back(int(e));
+                m_rowShared.push_back(false);
+            } else {
+                for (std::size_t r = 0; r < m_firstEngine.size(); ++r)
+                    m_rowShared[r] = m_rowShared[r] || m_firstEngine[r] == group[e];
+            }
+        }
+        m_rows = m_firstEngine.size();
+        const Value scale = std::is_integral_v<Value> ? 2 : 1;
+        m_matrix.resize(std::size_t(m_questions) * m_rows);
+        for (int q = 0; q < m_questions; ++q) {
+            for (std::size_t r = 0; r < m_rows; ++r)
+                m_matrix[std::size_t(q) * m_rows + r] =
+                    Value(scale * tables.matrixValue(m_firstEngine[r], q));
+        }
+        m_depth.assign(std::size_t(m_questions) + 1, std::vector<Value>(m_rows));
+        m_leaf.resize(m_rows);
+    }
 
-    // Answer sets share their leading answers, so each prefix is scored once:
-    // depth q holds the scores after questions 0 to q - 1.
     void run()
     {
-        ResetScores(m_depth[0], m_tables);
-        visit(0);
+        if (m_questions == 0) {
+            if (!m_skips)
+                count(m_depth[0].data());
+            return;
+        }
+        visit(0, m_depth[0].data(), false);
     }
 
 private:
-    void visit(int q)
+    void visit(int q, const Value *sums, bool answered)
     {
-        if (q == m_tables.questions()) {
-            count(m_depth[std::size_t(q)]);
+        const Value *column = &m_matrix[std::size_t(q) * m_rows];
+        const bool last = q + 1 == m_questions;
+        Value *next = last ? m_leaf.data() : m_depth[std::size_t(q) + 1].data();
+        for (const Value answer : {Value(1), Value(-1)}) {
+            for (std::size_t r = 0; r < m_rows; ++r)
+                next[r] = sums[r] + answer * column[r];
+            if (last)
+                count(next);
+            else
+                visit(q + 1, next, true);
+        }
+        if (!m_skips)
             return;
-        }
-        for (const int answer : {1, -1}) {
-            m_depth[std::size_t(q) + 1] = m_depth[std::size_t(q)];
-            RescoreEngines(m_depth[std::size_t(q) + 1], m_tables, q, answer);
-            visit(q + 1);
-        }
+        if (!last)
+            visit(q + 1, sums, answered);
+        else if (answered)
+            count(sums);
     }
 
-    void count(ScoreTables &scores)
+    // One answer set, given by every row's agreement.
+    void count(const Value *agreements)
     {
         ++m_result.answerSets;
-        SortEngines(scores, m_tables);
-        const int engines = m_tables.engines();
-        if (engines == 0)
+        if (m_rows == 0)
             return;
-        const int leader = scores.EngineOrder[0];
-        bool tie = false;
-        bool identical = true;
-        for (int e = 0; e < engines; ++e) {
-            if (e != leader && scores.Score[e] == scores.Score[leader]) {
-                tie = true;
-                identical = identical && m_group[std::size_t(e)] == m_group[std::size_t(leader)];
+        std::size_t lead = 0;
+        Value best = agreements[0];
+        bool otherRow = false;
+        for (std::size_t r = 1; r < m_rows; ++r) {
+            if (agreements[r] > best) {
+                best = agreements[r];
+                lead = r;
+                otherRow = false;
+            } else if (agreements[r] == best) {
+                otherRow = true;
             }
         }
-        if (!tie) {
-            ++m_result.leadsAlone[std::size_t(leader)];
+        const auto leader = std::size_t(m_firstEngine[lead]);
+        if (!otherRow && !m_rowShared[lead]) {
+            ++m_result.leadsAlone[leader];
             return;
         }
-        ++m_result.leadsByTieBreak[std::size_t(leader)];
+        ++m_result.leadsByTieBreak[leader];
         ++m_result.topTies;
-        if (identical)
+        if (!otherRow)
             ++m_result.topTiesOfIdenticalRows;
     }
 
-    const LanguageTables &m_tables;
-    const std::vector<int> &m_group;
+    const int m_questions;
+    const bool m_skips;
     Fairness &m_result;
-    std::array<ScoreTables, LanguageTables::MaxQuestions + 1> m_depth;
+    std::vector<int> m_firstEngine;  // per row: its first engine, in file order
+    std::vector<bool> m_rowShared;   // per row: whether further engines have it
+    std::size_t m_rows = 0;
+    std::vector<Value> m_matrix;     // question by question, row by row
+    std::vector<std::vector<Value>> m_depth;
+    std::vector<Value> m_leaf;
 };
 
 } // namespace
 
-Fairness ComputeFairness(const LanguageTables &tables)
+Fairness ComputeFairness(const LanguageTables &tables, AnswerSets sets)
 {
     const auto engines = std::size_t(tables.engines());
     Fairness result;
     result.leadsAlone.assign(engines, 0);
     result.leadsByTieBreak.assign(engines, 0);
     const std::vector<int> group = rowGroups(tables);
-    Enumeration(tables, group, result).run();
+    if (halvesFit(tables))
+        Enumeration<int>(tables, group, sets, result).run();
+    else
+        Enumeration<double>(tables, group, sets, result).run();
 
     for (std::size_t e = 0; e < engines; ++e) {
         if (result.leadsAlone[e] == 0)

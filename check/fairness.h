@@ -11,7 +11,7 @@
 namespace zv {
 
 // How evenly a language file's matrix spreads the lead over its engines, taken
-// over every possible set of Yes/No answers to all of its questions.
+// over every possible set of answers to all of its questions.
 struct Fairness
 {
     int answerSets = 0;
@@ -31,10 +31,16 @@ struct Fairness
     bool operator==(const Fairness &) const = default;
 };
 
-// Scores every set of answers exactly as the wizard does (every question
-// answered, in order, then the program's sort with its tie-break) and counts
-// who leads. 2^questions sets: at most 65,536 with the 16 questions the tables
-// hold. A file without questions has one set, the empty one.
-Fairness ComputeFairness(const LanguageTables &tables);
+// The answer sets counted: every question answered Yes or No (2^questions
+// sets, at most 65,536), or each also skipped, though not every one
+// (3^questions - 1 sets, at most 43,046,720). Answers are never weighted.
+enum class AnswerSets { YesNo, WithSkips };
+
+// Scores every set of answers exactly as the wizard does (in question order,
+// then the program's sort with its tie-break) and counts who leads. All
+// engines share one weight sum in a set, so the leader is the first engine
+// of the highest agreement. A file without questions has one Yes/No set, the
+// empty one, and no set with skips.
+Fairness ComputeFairness(const LanguageTables &tables, AnswerSets sets = AnswerSets::YesNo);
 
 } // namespace zv

@@ -8,6 +8,7 @@
 #include "check/knownkeys.h"
 #include "check/loadfailures.h"
 #include "config/conversions.h"
+#include "config/languagekeys.h"
 #include "config/matrixrow.h"
 #include "config/menucaptions.h"
 #include "shell/browser.h"
@@ -129,6 +130,54 @@ void checkAddresses(const ProfileSnapshot &file, const LanguageTables &tables, F
     checkAddress(file, tables.Url2, "URL", QStringLiteral("URL2"), findings);
 }
 
+// IMPORTANT and BACK captions that the file gives but no control shows: an
+// empty one asks for no control at all, and without questions there is
+// neither an answer to weigh nor a question to go back to.
+void checkAnswerCaptions(const ProfileSnapshot &file, const LanguageTables &tables,
+                         Findings &findings)
+{
+    const struct
+    {
+        const char *key;
+        const QString &caption;
+        const char *control;
+    } captions[] = {{"IMPORTANT", tables.ImportantText, "no check box weighs an answer"},
+                    {"BACK", tables.BackText, "no Back button shows"}};
+    for (const auto &[key, caption, control] : captions) {
+        const ProfileSnapshot::Key *found = file.find(u"QUESTIONS"_qs, QLatin1String(key));
+        if (!found)
+            continue;
+        QString why;
+        if (caption.isEmpty())
+            why = u" is empty: "_qs + QLatin1String(control);
+        else if (tables.questions() == 0)
+            why = u" is never shown: without questions "_qs + QLatin1String(control);
+        else
+            continue;
+        findings.push_back(
+            {Kind::Warning, found->line, u"[QUESTIONS] "_qs + QLatin1String(key) + why});
+    }
+}
+
+// A text whose default holds "%1" gets a value put there (a number, an
+// address); a translation without it would drop that value from the message.
+void checkPlaceholders(const ProfileSnapshot &file, Findings &findings)
+{
+    for (const LanguageKey &key : LanguageKeys) {
+        if (key.numbering != KeyNumbering::Single || !key.defaultText().contains(u"%1"))
+            continue;
+        const std::optional<QString> value =
+            file.value(QLatin1String(key.section), QLatin1String(key.key));
+        if (!value || value->contains(u"%1"))
+            continue;
+        findings.push_back({Kind::Warning, lineOf(file, QLatin1String(key.section),
+                                                  QLatin1String(key.key)),
+                            u"["_qs + QLatin1String(key.section) + u"] "_qs
+                                + QLatin1String(key.key)
+                                + u" has no %1: the value the program puts there is lost"_qs});
+    }
+}
+
 } // namespace
 
 LanguageFileContents checkLanguageFile(const ProfileSnapshot &file, Findings &findings)
@@ -141,6 +190,8 @@ LanguageFileContents checkLanguageFile(const ProfileSnapshot &file, Findings &fi
     checkMatrixRows(file, tables, findings);
     checkAccessKeys(file, contents, findings);
     checkAddresses(file, tables, findings);
+    checkAnswerCaptions(file, tables, findings);
+    checkPlaceholders(file, findings);
     return contents;
 }
 

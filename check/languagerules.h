@@ -14,8 +14,9 @@ namespace zv {
 // would show becomes an error with its key and line, and adds the warnings
 // about what loads silently: missing and unknown keys, matrix rows of the
 // wrong length or with numbers outside -2..2, menu entries sharing an access
-// key, and addresses the browser rule refuses. Returns what the program
-// would load.
+// key, addresses the browser rule refuses, texts that lost the "%1" their
+// default holds, and IMPORTANT or BACK captions no control shows. Returns
+// what the program would load.
 LanguageFileContents checkLanguageFile(const ProfileSnapshot &file, Findings &findings);
 
 } // namespace zv

@@ -253,6 +253,10 @@ LanguageFileContents LoadLanguage(const ProfileSnapshot &languageFile, FailureRe
     t.AgainstText = read.text(languageKey("ENGINEINFO", "AGAINST"));
     t.TiedText = read.text(languageKey("ENGINEINFO", "TIED"));
     t.AsOfText = read.text(languageKey("ENGINEINFO", "ASOF"));
+    t.WeightedText = read.text(languageKey("ENGINEINFO", "WEIGHTED"));
+    t.SkipText = read.text(languageKey("QUESTIONS", "SKIP"));
+    t.ImportantText = read.text(languageKey("QUESTIONS", "IMPORTANT"));
+    t.BackText = read.text(languageKey("QUESTIONS", "BACK"));
     return contents;
 }
 

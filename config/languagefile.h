@@ -31,8 +31,9 @@ struct LanguageFileContents
 // A matrix row with more numbers than questions stores the surplus into the
 // following engine's positions, as files made for the Windows version expect.
 // A matrix number beyond 1e300 in magnitude is an "Overflow", so no score can
-// become infinite. The optional [ENGINEINFO] keys are read last and never
-// reported. Every key is read from one snapshot of the file.
+// become infinite. The optional [ENGINEINFO] keys and the optional answer captions
+// of [QUESTIONS] (SKIP, IMPORTANT, BACK) are read last and never reported.
+// Every key is read from one snapshot of the file.
 LanguageFileContents LoadLanguage(const QString &languageFile, FailureReporter &failures);
 LanguageFileContents LoadLanguage(const ProfileSnapshot &languageFile, FailureReporter &failures);
 

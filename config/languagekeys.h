@@ -94,6 +94,11 @@ inline constexpr auto rows = std::to_array<LanguageKey>({
     {"ENGINEINFO", "AGAINST", "Against your answers:", Loader, Single, Optional},
     {"ENGINEINFO", "TIED", "Equal fit with:", Loader, Single, Optional},
     {"ENGINEINFO", "ASOF", "", Loader, Single, Optional},
+    {"ENGINEINFO", "WEIGHTED", " (matters a lot)", Loader, Single, Optional},
+    // Captions of the answer controls beyond Yes and No; none without them.
+    {"QUESTIONS", "SKIP", "", Loader, Single, Optional},
+    {"QUESTIONS", "IMPORTANT", "", Loader, Single, Optional},
+    {"QUESTIONS", "BACK", "", Loader, Single, Optional},
     {"URL", "HELP", "", HelpCommand, Single, Optional},
     {"ACCESSIBLE", "ENGINELIST", "Search engines, best match first", AccessibleName, Single,
      Optional},

@@ -18,6 +18,11 @@ int LanguageTables::questions() const
     return std::clamp(int(QuestionCount), 0, MaxQuestions);
 }
 
+bool LanguageTables::hasAnswerControls() const
+{
+    return !SkipText.isEmpty() || !ImportantText.isEmpty() || !BackText.isEmpty();
+}
+
 double LanguageTables::matrixValue(int e, int q) const
 {
     const long long position = (long long)e * QuestionCount + q;

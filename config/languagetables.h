@@ -41,6 +41,13 @@ struct LanguageTables
     QString FitsText;
     QString AgainstText;
     QString TiedText;
+    // Optional: the captions of a third answer, of the box that makes an
+    // answer count twice and of the Back button, each empty when the file
+    // asks for no such control; and the mark of a weighted answer's reason.
+    QString SkipText;
+    QString ImportantText;
+    QString BackText;
+    QString WeightedText;
     // Optional: when the facts were gathered, said once after every row's reasons.
     QString AsOfText;
 
@@ -48,6 +55,9 @@ struct LanguageTables
     // tables, so a file beyond the bounds never leads outside them.
     int engines() const;
     int questions() const;
+
+    // Whether the file asks for any of the answer controls beyond Yes and No.
+    bool hasAnswerControls() const;
 
     // Engine e's value for question q; 0 (neutral) where the position lies
     // outside the matrix.

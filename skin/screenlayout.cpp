@@ -7,9 +7,11 @@
 #include "config/accessiblenames.h"
 #include "config/languagekeys.h"
 #include "config/snapshotcache.h"
+#include "shell/windowgeometry.h"
 #include "skin/pictures.h"
 #include "skin/skinapply.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -34,9 +36,16 @@ void applySkin(const MainWindowControls &c, const SkinSettings &skin)
     applySkinFont(c.lblStartText, textFont(skin));
     applySkinColors(c.lblQuestion, skin.QuestionForeColor, skin.QuestionBackColor);
     applySkinFont(c.lblQuestion, questionFont(skin));
-    for (QRadioButton *option : {c.optNo, c.optYEs}) {
-        applySkinColors(option, skin.AnswerForeColor, skin.AnswerBackColor);
-        applySkinFont(option, questionFont(skin));
+    // The controls beyond Yes and No look like the answers.
+    for (QWidget *answer : {static_cast<QWidget *>(c.optNo), static_cast<QWidget *>(c.optYEs),
+                            static_cast<QWidget *>(c.optSkip),
+                            static_cast<QWidget *>(c.chkImportant),
+                            static_cast<QWidget *>(c.cmdBack)}) {
+        if (!answer)
+            continue;
+        applySkinColors(answer, skin.AnswerForeColor, skin.AnswerBackColor,
+                        answer == c.cmdBack ? Surface::Button : Surface::Window);
+        applySkinFont(answer, questionFont(skin));
     }
     applySkinColors(c.Frame1, skin.Frame1ForeColor, skin.Frame1BackColor);
 }
@@ -59,6 +68,29 @@ const LayoutSteps *stepsOf(std::int16_t iState)
 }
 
 } // namespace
+
+AnswerPlaces answerPlaces(bool skip, bool important, bool back)
+{
+    // The column runs from under the question label to just above the
+    // frame's lower edge, and ends left of the Next and Back column.
+    const int left = px(780), width = px(4170), top = px(1410), bottom = px(3540);
+    const int boxHeight = px(420);
+    AnswerPlaces places;
+    const int answers = skip ? 3 : 2;
+    const int answerHeight = (bottom - top - (important ? boxHeight : 0)) / answers;
+    QRect row(left, top, width, answerHeight);
+    for (QRect *answer : {&places.yes, &places.no, &places.skip}) {
+        if (answer == &places.skip && !skip)
+            break;
+        *answer = row;
+        row.translate(0, answerHeight);
+    }
+    if (important)
+        places.important = QRect(left, row.top(), width, boxHeight);
+    if (back)
+        places.back = twipsRect(5040, 2850, 1170, 480);
+    return places;
+}
 
 void setPlainToolTip(QWidget *widget, const QString &text)
 {

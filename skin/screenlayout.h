@@ -10,6 +10,9 @@
 
 #include <cstdint>
 
+#include <QRect>
+
+class QCheckBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -32,7 +35,21 @@ struct MainWindowControls
     QLabel *imgQuestion = nullptr;
     QLabel *lblQuestion = nullptr;
     QLabel *lblStartText = nullptr;
+    // Shown only for a language file that gives their captions (AnswerControls).
+    QRadioButton *optSkip = nullptr;
+    QCheckBox *chkImportant = nullptr;
+    QPushButton *cmdBack = nullptr;
 };
+
+// Where the answer controls stand in the question frame, in pixels, when the
+// language file asks for a third answer, the weight box or Back: the answers
+// and the box share the column under the question, Back stands under Next.
+// Controls the file does not ask for get an empty rectangle.
+struct AnswerPlaces
+{
+    QRect yes, no, skip, important, back;
+};
+AnswerPlaces answerPlaces(bool skip, bool important, bool back);
 
 // What the layouts read besides the controls.
 struct LayoutSources

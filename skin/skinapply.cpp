@@ -21,6 +21,10 @@ void applySkinColors(QWidget *widget, const QString &foreText, const QString &ba
                      skinColor(foreText, ColorRole::Foreground));
     palette.setColor(field ? QPalette::Base : QPalette::Window,
                      skinColor(backText, ColorRole::Background));
+    if (surface == Surface::Button) {
+        palette.setColor(QPalette::ButtonText, palette.color(QPalette::WindowText));
+        palette.setColor(QPalette::Button, palette.color(QPalette::Window));
+    }
     widget->setPalette(palette);
     if (!field) {
         // Buttons would otherwise draw with their own roles, not the skin's.

@@ -16,6 +16,7 @@ namespace zv {
 enum class Surface {
     Window,  // labels, frames, option buttons, windows
     Field,   // lists and text boxes
+    Button,  // push buttons with a caption: their face too
 };
 
 // Gives a control the colours of two colour texts of the skin.

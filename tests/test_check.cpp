@@ -63,6 +63,8 @@ private Q_SLOTS:
         writeTestFile(m_dir, u"skin"_qs, Skin);
         writeTestFile(m_dir, u"warning"_qs, edited(Language, "Y1=yes\n", ""));
         writeTestFile(m_dir, u"error"_qs, edited(Language, "S1=2,-2", "S1=2,x"));
+        writeTestFile(m_dir, u"skips"_qs,
+                      edited(Language, "COUNT=2\nQ0", "COUNT=2\nSKIP=No preference\nQ0"));
         QFile huge(m_dir.filePath(u"huge"_qs));
         QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(MaxProfileFileSize + 1));
     }
@@ -106,6 +108,23 @@ private Q_SLOTS:
             << edited(L, "[URL]\n", "[ENGINEINFO]\nINFO0=About\n[FAILURE]\nOVERFLOW=Zu groß\n"
                          "[URL]\nHELP=https://h.example/\n")
             << QList<E>{};
+        QTest::newRow("optional answer keys")
+            << edited(L, "COUNT=2\nQ0", "COUNT=2\nSKIP=Skip\nIMPORTANT=Matters\nBACK=Back\nQ0")
+                   + "[ENGINEINFO]\nWEIGHTED=\" (matters)\"\n"
+            << QList<E>{};
+        QTest::newRow("answer captions empty")
+            << edited(L, "COUNT=2\nQ0", "COUNT=2\nIMPORTANT=\nBACK=\nQ0")
+            << QList<E>{{Kind::Warning, "IMPORTANT=", "IMPORTANT is empty"},
+                        {Kind::Warning, "BACK=", "BACK is empty"}};
+        QTest::newRow("answer captions without questions")
+            << edited(edited(L, "COUNT=2\nQ0=First?\nY0=yes\nN0=no\nQ1=Second?\nY1=yes\nN1=no\n",
+                             "COUNT=0\nIMPORTANT=Matters\nBACK=Back\n"),
+                      "S0=2,2\nS1=2,-2\nS2=2,2\n", "S0=\nS1=\nS2=\n")
+            << QList<E>{{Kind::Warning, "IMPORTANT=", "IMPORTANT is never shown"},
+                        {Kind::Warning, "BACK=", "BACK is never shown"}};
+        QTest::newRow("text without its %1")
+            << edited(L, "[URL]\n", "[FAILURE]\nHELDBACK=Weitere Werte\nNOBROWSER=Kein %1\n[URL]\n")
+            << QList<E>{{Kind::Warning, "HELDBACK=", "HELDBACK has no %1"}};
         QTest::newRow("misspelt key")
             << edited(L, "Q1=", "QUESTON1=")
             << QList<E>{{Kind::Warning, "[QUESTIONS]", "Q1"}, {Kind::Warning, "QUESTON1", "Q1?"}};
@@ -223,6 +242,19 @@ private Q_SLOTS:
                "Shared top, file order decides: 2 (50.0%) of the sets; 2 of them between "
                "identical rows only.\nNever lead alone: Alpha, Gamma.\n"
                "Identical rows (the questions cannot tell them apart): Alpha, Gamma.\n"_qs;
+        // Over the 8 sets with skips: Beta leads alone after SN, YN and NN; all three
+        // share the top after YS and NS, Alpha and Gamma after SY, YY and NY.
+        QTest::newRow("fairness report with skips")
+            << QStringList{u"--fairness"_qs, u"@skips"_qs} << 0
+            << u"apart): Alpha, Gamma.\n"
+               "Fairness over all 8 sets of answers to 2 questions where any question may be "
+               "skipped (\"No preference\"), though not all; no answer counted twice:\n"
+               "  leads alone      by tie-break     engine\n"
+               "       0 (  0.0%)        5 ( 62.5%)   Alpha\n"
+               "       3 ( 37.5%)        0 (  0.0%)   Beta\n"
+               "       0 (  0.0%)        0 (  0.0%)   Gamma\n"
+               "Shared top, file order decides: 5 (62.5%) of the sets; 3 of them between "
+               "identical rows only.\n"_qs;
         QTest::newRow("no file") << QStringList{} << 2 << QString();
         QTest::newRow("unknown kind")
             << QStringList{u"--as"_qs, u"menu"_qs, u"@skin"_qs} << 2 << QString();

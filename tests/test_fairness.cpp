@@ -9,6 +9,7 @@
 
 #include <QTest>
 
+#include <cmath>
 #include <vector>
 
 using Counts = std::vector<int>;
@@ -20,9 +21,11 @@ class FairnessTest : public QObject
 
 private Q_SLOTS:
     // Three engines and at most two questions, so each row can be counted by
-    // hand over the answer sets YY, YN, NY and NN.
+    // hand over the answer sets YY, YN, NY and NN, and with skips also over
+    // YS, NS, SY and SN.
     void countsEveryAnswerSet_data()
     {
+        QTest::addColumn<bool>("skips");
         QTest::addColumn<int>("questions");
         QTest::addColumn<QByteArray>("matrix");
         QTest::addColumn<Counts>("alone");
@@ -33,20 +36,42 @@ private Q_SLOTS:
         QTest::addColumn<Groups>("identical");
         // YY ties all three (engine 0 first), YN engine 0 alone, NY the twins
         // 1 and 2 (engine 1 first), NN all three again.
-        QTest::newRow("twins") << 2 << QByteArray("S0=2,0\nS1=0,2\nS2=0,2\n") << Counts{1, 0, 0}
-                               << Counts{2, 1, 0} << 3 << 1 << Counts{1, 2} << Groups{{1, 2}};
+        const QByteArray twins = "S0=2,0\nS1=0,2\nS2=0,2\n";
+        QTest::newRow("twins") << false << 2 << twins << Counts{1, 0, 0} << Counts{2, 1, 0} << 3
+                               << 1 << Counts{1, 2} << Groups{{1, 2}};
+        // YS and SN engine 0 alone too; NS and SY the twins, engine 1 first.
+        QTest::newRow("twins with skips") << true << 2 << twins << Counts{3, 0, 0}
+                                          << Counts{2, 3, 0} << 5 << 3 << Counts{1, 2}
+                                          << Groups{{1, 2}};
         // Agreements: YY 1.5, 1, 0; YN 0.5, 1, -2; NY -0.5, -1, 2; NN -1.5, -1, 0.
-        QTest::newRow("each leads alone")
-            << 2 << QByteArray("S0=2,1\nS1=2,0\nS2=-2,2\n") << Counts{1, 1, 2} << Counts{0, 0, 0}
-            << 0 << 0 << Counts{} << Groups{};
-        // A file without questions has one answer set, where nothing moves.
-        QTest::newRow("no questions")
-            << 0 << QByteArray("S0=2\nS1=-2\nS2=\n") << Counts{0, 0, 0} << Counts{1, 0, 0} << 1 << 1
+        const QByteArray apart = "S0=2,1\nS1=2,0\nS2=-2,2\n";
+        QTest::newRow("each leads alone") << false << 2 << apart << Counts{1, 1, 2}
+                                          << Counts{0, 0, 0} << 0 << 0 << Counts{} << Groups{};
+        // YS 1, 1, -1 (a tie of unequal rows); NS -1, -1, 1; SY 0.5, 0, 1; SN -0.5, 0, -1.
+        QTest::newRow("each leads alone, with skips")
+            << true << 2 << apart << Counts{1, 2, 4} << Counts{1, 0, 0} << 1 << 0 << Counts{}
+            << Groups{};
+        // Numbers too large to count in halves are summed as the wizard sums them.
+        const QByteArray large = "S0=200000000,100000000\nS1=200000000,0\n"
+                                 "S2=-200000000,200000000\n";
+        QTest::newRow("large numbers") << false << 2 << large << Counts{1, 1, 2}
+                                       << Counts{0, 0, 0} << 0 << 0 << Counts{} << Groups{};
+        QTest::newRow("large numbers, with skips")
+            << true << 2 << large << Counts{1, 2, 4} << Counts{1, 0, 0} << 1 << 0 << Counts{}
+            << Groups{};
+        // A file without questions has one answer set, where nothing moves, and
+        // none with a skip.
+        const QByteArray none = "S0=2\nS1=-2\nS2=\n";
+        QTest::newRow("no questions") << false << 0 << none << Counts{0, 0, 0} << Counts{1, 0, 0}
+                                      << 1 << 1 << Counts{0, 1, 2} << Groups{{0, 1, 2}};
+        QTest::newRow("no questions, with skips")
+            << true << 0 << none << Counts{0, 0, 0} << Counts{0, 0, 0} << 0 << 0
             << Counts{0, 1, 2} << Groups{{0, 1, 2}};
     }
 
     void countsEveryAnswerSet()
     {
+        QFETCH(bool, skips);
         QFETCH(int, questions);
         QFETCH(QByteArray, matrix);
         QFETCH(Counts, alone);
@@ -63,8 +88,9 @@ private Q_SLOTS:
             zv::LoadLanguage(writeTestFile(dir, u"zv.cfg"_qs, file), failures).tables;
         QVERIFY(failures.failures.isEmpty());
 
-        const zv::Fairness fairness = zv::ComputeFairness(tables);
-        QCOMPARE(fairness.answerSets, 1 << questions);
+        const zv::Fairness fairness = zv::ComputeFairness(
+            tables, skips ? zv::AnswerSets::WithSkips : zv::AnswerSets::YesNo);
+        QCOMPARE(fairness.answerSets, skips ? int(std::pow(3, questions)) - 1 : 1 << questions);
         QVERIFY(fairness.leadsAlone == alone);
         QVERIFY(fairness.leadsByTieBreak == byTieBreak);
         QCOMPARE(fairness.topTies, topTies);

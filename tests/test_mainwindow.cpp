@@ -7,6 +7,7 @@
 #include "testprogram.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -219,6 +220,18 @@ private Q_SLOTS:
                u"Facts of <2026>"_qs;
         QTest::newRow("before any answer: the facts' date still closes it")
             << u"n"_qs << 1 << u"Beta\n\nFacts of <2026>"_qs;
+        const QString alphaFits = u"Alpha\nAlpha runs its own index.\n\nPro:\n"_qs;
+        const QString asOf = u"\n\nFacts of <2026>"_qs;
+        // Alpha 2 x 1 + 0.5 over 3, Gamma 2 over 3, Beta -3 over 3.
+        QTest::newRow("weighted answer marked")
+            << u"nYWnNn"_qs << 0 << alphaFits + u"Private (a lot)\nBorrowed"_qs + asOf;
+        QTest::newRow("skipped answer gives no line")
+            << u"nSnNn"_qs << 0 << alphaFits + u"Borrowed"_qs + asOf;
+        const QString afterYes = alphaFits + u"Private\n\nLevel with:\nGamma"_qs + asOf;
+        QTest::newRow("back forgets the later answer") << u"nYnNnB"_qs << 0 << afterYes;
+        QTest::newRow("Alt+Left goes back") << u"nYnNnL"_qs << 0 << afterYes;
+        QTest::newRow("back, then a weighted answer")
+            << u"nYnNnBWn"_qs << 0 << alphaFits + u"Private\nBorrowed (a lot)"_qs + asOf;
     }
 
     void rowsExplainTheirEngine()
@@ -268,17 +281,39 @@ private:
         m_program->write(QLatin1String(name), content);
     }
 
+    // On the box itself: only it and its caption take a click.
+    static void clickBox(QCheckBox *box)
+    {
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+    }
+
+    // Shortcuts reach only the active window.
+    void pressInActiveWindow(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QWidget *w = m_program->window.get();
+        w->show();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w, key,
+                        modifiers);
+    }
+
     void clickNext() { QTest::mouseClick(control<QPushButton>("cmdNext"), Qt::LeftButton); }
 
-    // n: Next; Y, N: choose an option.
+    // n: Next; Y, N, S: choose an option; W: tick the weight box; B: Back;
+    // L: Alt+Left.
     void play(const QString &actions)
     {
         for (const QChar action : actions) {
-            if (action == u'n')
-                clickNext();
-            else
-                QTest::mouseClick(control<QRadioButton>(action == u'Y' ? "optYEs" : "optNo"),
-                                  Qt::LeftButton);
+            switch (action.unicode()) {
+            case u'n': clickNext(); break;
+            case u'Y': QTest::mouseClick(control<QRadioButton>("optYEs"), Qt::LeftButton); break;
+            case u'N': QTest::mouseClick(control<QRadioButton>("optNo"), Qt::LeftButton); break;
+            case u'S': QTest::mouseClick(control<QRadioButton>("optSkip"), Qt::LeftButton); break;
+            case u'W': clickBox(control<QCheckBox>("chkImportant")); break;
+            case u'B': QTest::mouseClick(control<QPushButton>("cmdBack"), Qt::LeftButton); break;
+            case u'L': pressInActiveWindow(Qt::Key_Left, Qt::AltModifier); break;
+            }
         }
     }
 

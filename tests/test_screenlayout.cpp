@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTextDocumentFragment>
 
@@ -172,6 +173,57 @@ private Q_SLOTS:
         m_p->trigger("fmnuTruth1");
         m_p->trigger("fmnuAbout");
         QCOMPARE(checked, 7 + 2 + 1 + 6);
+    }
+
+    // A file without the new keys keeps the answers' places and tab order.
+    void tabOrder_data()
+    {
+        QTest::addColumn<QByteArray>("language");
+        QTest::addColumn<QString>("actions");  // n: Next; S: choose the third answer
+        QTest::addColumn<QStringList>("order"); // Tab by Tab from the chosen answer
+        const QByteArray keys =
+            Language + "[QUESTIONS]\nSKIP=Skip\nIMPORTANT=Matters\nBACK=Back\n";
+        const QString list = u"lstEngines"_qs;
+        QTest::newRow("without the keys")
+            << Language << u"nn"_qs << QStringList{u"optYEs"_qs, u"cmdNext"_qs, list};
+        QTest::newRow("first question: no Back")
+            << keys << u"n"_qs
+            << QStringList{u"optYEs"_qs, u"chkImportant"_qs, u"cmdNext"_qs, list};
+        QTest::newRow("second question")
+            << keys << u"nn"_qs
+            << QStringList{u"optYEs"_qs, u"chkImportant"_qs, u"cmdBack"_qs, u"cmdNext"_qs, list};
+        QTest::newRow("skipped: no box")
+            << keys << u"nnS"_qs
+            << QStringList{u"optSkip"_qs, u"cmdBack"_qs, u"cmdNext"_qs, list};
+    }
+
+    void tabOrder()
+    {
+        QFETCH(QByteArray, language);
+        QFETCH(QString, actions);
+        QFETCH(QStringList, order);
+        m_p->write(u"zv.cfg"_qs, language);
+        zv::frmZVS &w = m_p->start();
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        for (const QChar action : actions) {
+            if (action == u'n')
+                m_p->find<QPushButton>(u"cmdNext"_qs)->click();
+            else
+                m_p->find<QRadioButton>(u"optSkip"_qs)->click();
+        }
+        m_p->find(order.first())->setFocus();
+        QStringList tabbed{QApplication::focusWidget()->objectName()};
+        while (tabbed.size() < order.size()) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            tabbed.append(QApplication::focusWidget()->objectName());
+        }
+        QCOMPARE(tabbed, order);
+        if (language == Language) {
+            QCOMPARE(m_p->find(u"optYEs"_qs)->geometry(), QRect(52, 92, 297, 65));
+            QCOMPARE(m_p->find(u"optNo"_qs)->geometry(), QRect(52, 160, 293, 65));
+        }
     }
 
 private:

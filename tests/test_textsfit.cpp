@@ -3,12 +3,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Every shipped language in every shipped skin, through the real windows: no
-// caption, question, answer or menu text is cut off by its fixed control.
+// caption, question, answer or menu text is cut off by its fixed control, and
+// no control of the question frame leaves it or covers another.
 // Run once at scale factor 1 and once at 2 (QT_SCALE_FACTOR, set by CMake).
 
 #include "testprogram.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
@@ -50,6 +52,36 @@ QString answerCutOff(const QRadioButton *answer)
                   answer->rect().adjusted(indicator.right() + 1 + gap, 0, 0, 0),
                   Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
                   answer->text());
+}
+
+QString boxCutOff(const QCheckBox *box)
+{
+    QStyleOptionButton option;
+    option.initFrom(box);
+    option.text = box->text();
+    const QRect text = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
+    return cutOff(box->fontMetrics(), text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic,
+                  box->text());
+}
+
+// The visible controls of the question frame that reach outside it or
+// overlap another.
+QStringList misplaced(const QWidget *frame)
+{
+    QStringList problems;
+    QList<const QWidget *> shown;
+    for (const QWidget *c : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!c->isVisible())
+            continue;
+        if (!frame->contentsRect().contains(c->geometry()))
+            problems << c->objectName() + u" reaches outside the frame"_qs;
+        for (const QWidget *other : shown) {
+            if (c->geometry().intersects(other->geometry()))
+                problems << c->objectName() + u" overlaps "_qs + other->objectName();
+        }
+        shown << c;
+    }
+    return problems;
 }
 
 QString buttonCutOff(const QPushButton *button)
@@ -121,6 +153,31 @@ private Q_SLOTS:
         }
         w.SetLayout(2);
         note(u"finished"_qs, labelCutOff(start));
+
+        // Through the wizard, so the answer controls a file may ask for show
+        // as they do for the user: every control inside the question frame,
+        // none over another, in every layout, and no caption cut. (Files
+        // without them keep the designed places, where the question's label
+        // reaches a pixel into Yes.)
+        p.trigger("fmnuNew");
+        auto *frame = p.find(u"Frame1"_qs);
+        auto *skip = p.find<QRadioButton>(u"optSkip"_qs);
+        auto *important = p.find<QCheckBox>(u"chkImportant"_qs);
+        auto *back = p.find<QPushButton>(u"cmdBack"_qs);
+        for (int step = 0; step <= w.tables().questions() + 1; ++step) {
+            const QString where = u"layout %1, step %2: "_qs.arg(w.layoutState()).arg(step);
+            for (const QString &problem : misplaced(frame)) {
+                if (w.tables().hasAnswerControls())
+                    cut << where + problem;
+            }
+            if (skip->isVisible())
+                note(where + u"optSkip"_qs, answerCutOff(skip));
+            if (important->isVisible())
+                note(where + u"chkImportant"_qs, boxCutOff(important));
+            if (back->isVisible())
+                note(where + u"cmdBack"_qs, buttonCutOff(back));
+            p.find<QPushButton>(u"cmdNext"_qs)->click();
+        }
 
         // A menu bar entry that does not fit moves into an overflow button.
         const QMenuBar *bar = w.menuBar();

@@ -29,11 +29,14 @@ QList<ReasonParagraph> EngineReasons(int e, const LanguageTables &tables,
     ReasonParagraph against{tables.AgainstText, {}};
     bool answered = false;
     for (int q = 0; q < tables.questions(); ++q) {
-        if (answers[q] == 0)
+        const GivenAnswer &given = answers[std::size_t(q)];
+        if (given.answer == 0)
             continue;
         answered = true;
-        const QString &caption = answers[q] > 0 ? tables.YesText[q] : tables.NoText[q];
-        const double effect = answers[q] * tables.matrixValue(e, q);
+        QString caption = given.answer > 0 ? tables.YesText[q] : tables.NoText[q];
+        if (given.weight > 1)
+            caption += tables.WeightedText;
+        const double effect = given.answer * tables.matrixValue(e, q);
         if (effect > 0)
             fits.lines.append(caption);
         else if (effect < 0)

@@ -11,13 +11,7 @@
 #include <QString>
 #include <QStringList>
 
-#include <array>
-#include <cstdint>
-
 namespace zv {
-
-// The answer given to each question: 1 Yes, -1 No, 0 not answered (yet).
-using GivenAnswers = std::array<std::int16_t, LanguageTables::MaxQuestions>;
 
 // One paragraph of a row's explanation: a heading and the lines under it.
 struct ReasonParagraph
@@ -29,7 +23,8 @@ struct ReasonParagraph
 // Why engine e stands where it does: its name with its INFO paragraph (if
 // any); once a question is answered, the captions of the answers given that
 // lifted it (answer x matrix value > 0) under FITS and those that lowered it
-// under AGAINST, in question order; and, when it shares the leading score
+// under AGAINST, in question order, a weighted answer's caption followed by
+// WEIGHTED (skipped questions give no line); and, when it shares the leading score
 // with others, TIED with their names in list order. Headings without lines
 // are left out. ASOF, if any, closes them as a paragraph without heading.
 // `scores` must be sorted (EngineOrder as the list shows it).

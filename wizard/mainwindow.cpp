@@ -14,6 +14,7 @@
 #include "skin/pictures.h"
 #include "skin/skinapply.h"
 #include "skin/skinfile.h"
+#include "wizard/answercontrols.h"
 #include "wizard/engineslist.h"
 #include "wizard/mainwindowcontrols.h"
 
@@ -52,14 +53,7 @@ void frmZVS::connectControls()
 {
     const MainWindowControls &c = m_controls;
     connect(c.cmdNext, &QPushButton::clicked, this, &frmZVS::cmdNext_Click);
-    connect(c.optYEs, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            m_wizard.setAnswer(Wizard::Yes);
-    });
-    connect(c.optNo, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            m_wizard.setAnswer(Wizard::No);
-    });
+    m_answers = new AnswerControls(c, m_wizard, this);
     connect(c.lstEngines, &QListWidget::itemDoubleClicked, this, &frmZVS::lstEngines_DblClick);
     c.lstEngines->installEventFilter(this);
 }
@@ -112,6 +106,7 @@ void frmZVS::loadLanguage(const ProfileSnapshot &languageFile)
     m_tables = std::move(contents.tables);
     setMenuCaptions(menuBar(), contents.menuCaptions);
     m_controls.lblStartText->setText(contents.welcomeText);
+    m_answers->load(m_tables);
     m_wizard.ResetWizard();
 }
 
@@ -140,9 +135,7 @@ void frmZVS::Question(std::int16_t iStep)
                     m_appliedSkin.QuestionBackColor);
     c.optYEs->setText(m_tables.YesText[iStep]);
     c.optNo->setText(m_tables.NoText[iStep]);
-    // Tabbing onto an answer reads the question it answers.
-    c.optYEs->setAccessibleDescription(question);
-    c.optNo->setAccessibleDescription(question);
+    m_answers->showQuestion(question);
     announceStep();
 }
 
@@ -156,6 +149,7 @@ void frmZVS::announceStep()
         c.lblStartText->isHidden() ? c.lblQuestion->text() : c.lblStartText->text();
     if (c.cmdNext->accessibleDescription() != shown)
         c.cmdNext->setAccessibleDescription(shown);
+    m_answers->update(m_iState, shown);
 }
 
 void frmZVS::WriteResults()
@@ -163,9 +157,9 @@ void frmZVS::WriteResults()
     writeEngineRows(m_controls.lstEngines, m_wizard.sortedResultLines(), m_wizard);
 }
 
-void frmZVS::selectYes()
+void frmZVS::showChoice(std::int16_t answer, bool weighted)
 {
-    m_controls.optYEs->setChecked(true);
+    m_answers->showChoice(answer, weighted);
 }
 
 void frmZVS::cmdNext_Click()

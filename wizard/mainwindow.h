@@ -18,6 +18,7 @@
 
 namespace zv {
 
+class AnswerControls;
 class Browser;
 
 // The main window: the question wizard with its list of engines. It holds
@@ -41,7 +42,7 @@ public:
     std::int16_t layoutState() const override { return m_iState; }
     void Question(std::int16_t iStep) override;
     void WriteResults() override;
-    void selectYes() override;
+    void showChoice(std::int16_t answer, bool weighted) override;
 
     const LanguageTables &tables() const { return m_tables; }
     const SkinSettings &skin() const { return m_skin; }
@@ -68,6 +69,7 @@ private:
     Wizard m_wizard;
     std::int16_t m_iState = 0;
     MainWindowControls m_controls;
+    AnswerControls *m_answers = nullptr;  // wires the answers to the wizard
 };
 
 } // namespace zv

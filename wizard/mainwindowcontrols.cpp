@@ -8,6 +8,7 @@
 #include "shell/windowgeometry.h"
 #include "wizard/optionbutton.h"
 
+#include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -53,11 +54,21 @@ MainWindowControls createMainWindowControls(QMainWindow *window)
     c.imgQuestion = place<QLabel>(frame, "imgQuestion", twipsRect(120, 240, 480, 540));
     c.lblQuestion = placePlainLabel(frame, "lblQuestion", twipsRect(720, 240, 5235, 1155));
     c.lblStartText = placePlainLabel(frame, "lblStartText", twipsRect(60, 240, 5175, 2355));
+    // Shown, and placed, only for a language file that captions them.
+    c.optSkip = place<OptionButton>(frame, "optSkip", QRect());
+    c.chkImportant = place<QCheckBox>(frame, "chkImportant", QRect());
+    c.cmdBack = place<QPushButton>(frame, "cmdBack", QRect());
+    for (QWidget *control : {static_cast<QWidget *>(c.optSkip),
+                             static_cast<QWidget *>(c.chkImportant),
+                             static_cast<QWidget *>(c.cmdBack)})
+        control->hide();
 
-    // The answer is chosen in tab order before Next is pressed.
-    QWidget::setTabOrder(c.optYEs, c.optNo);
-    QWidget::setTabOrder(c.optNo, c.cmdNext);
-    QWidget::setTabOrder(c.cmdNext, c.lstEngines);
+    // The answer is chosen in tab order before Next is pressed; hidden
+    // controls are left out of it.
+    QWidget *const chain[] = {c.optYEs, c.optNo,   c.optSkip,    c.chkImportant,
+                              c.cmdBack, c.cmdNext, c.lstEngines};
+    for (std::size_t i = 1; i < std::size(chain); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
     return c;
 }
 

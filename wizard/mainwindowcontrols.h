@@ -11,8 +11,9 @@ class QMainWindow;
 namespace zv {
 
 // Creates the main window's controls at their designed places, each named as
-// the program names it, in the tab order of a question (answer, Next, list),
-// with Yes chosen; the window holds them in its client area.
+// the program names it, in the tab order of a question (answer, weight box,
+// Back, Next, list), with Yes chosen; the window holds them in its client
+// area. The third answer, the weight box and Back start hidden.
 MainWindowControls createMainWindowControls(QMainWindow *window);
 
 } // namespace zv

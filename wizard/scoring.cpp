@@ -19,10 +19,11 @@ void ResetScores(ScoreTables &scores, const LanguageTables &tables)
     }
 }
 
-void ScoreEngine(ScoreTables &scores, int e, const LanguageTables &tables, int q, int answer)
+void ScoreEngine(ScoreTables &scores, int e, const LanguageTables &tables, int q, int answer,
+                 int weight)
 {
-    scores.Agreement[e] += answer * tables.matrixValue(e, q);
-    scores.WeightSum[e] += std::fabs(tables.QuestionWeight[q]);
+    scores.Agreement[e] += weight * answer * tables.matrixValue(e, q);
+    scores.WeightSum[e] += weight * std::fabs(tables.QuestionWeight[q]);
     if (scores.WeightSum[e] == 0)
         scores.Score[e] = 50;
     else
@@ -30,10 +31,22 @@ void ScoreEngine(ScoreTables &scores, int e, const LanguageTables &tables, int q
             (scores.WeightSum[e] + scores.Agreement[e]) / (2 * scores.WeightSum[e]) * 100;
 }
 
-void RescoreEngines(ScoreTables &scores, const LanguageTables &tables, int q, int answer)
+void RescoreEngines(ScoreTables &scores, const LanguageTables &tables, int q, int answer,
+                    int weight)
 {
     for (int e = 0; e < tables.engines(); ++e)
-        ScoreEngine(scores, e, tables, q, answer);
+        ScoreEngine(scores, e, tables, q, answer, weight);
+}
+
+void ScoreAnswers(ScoreTables &scores, const LanguageTables &tables, const GivenAnswers &answers,
+                  int count)
+{
+    ResetScores(scores, tables);
+    for (int q = 0; q < count; ++q) {
+        if (answers[std::size_t(q)].answer != 0)
+            RescoreEngines(scores, tables, q, answers[std::size_t(q)].answer,
+                           answers[std::size_t(q)].weight);
+    }
 }
 
 void SortEngines(ScoreTables &scores, const LanguageTables &tables)

@@ -27,16 +27,39 @@ struct ScoreTables
     std::array<std::int16_t, Size> EngineOrder{};
 };
 
+// The weight of an answer that matters a lot to the user; any other counts 1.
+inline constexpr int ImportantWeight = 2;
+
+// The answer given to a question: 1 Yes, -1 No, 0 skipped or not given (yet),
+// with the weight it counts with.
+struct GivenAnswer
+{
+    std::int16_t answer = 0;
+    std::int16_t weight = 1;
+
+    bool operator==(const GivenAnswer &) const = default;
+};
+using GivenAnswers = std::array<GivenAnswer, LanguageTables::MaxQuestions>;
+
 // Every engine back to 100 percent with empty sums.
 void ResetScores(ScoreTables &scores, const LanguageTables &tables);
 
-// Adds `answer` (1 Yes, -1 No) to question q for engine e and recomputes its
-// score: the mean agreement over the answered questions mapped from -1..+1
-// onto 0..100 percent (50 while the weight sum is 0).
-void ScoreEngine(ScoreTables &scores, int e, const LanguageTables &tables, int q, int answer);
+// Adds `answer` (1 Yes, -1 No) with `weight` to question q for engine e and
+// recomputes its score: the agreement grows by weight x answer x matrix value
+// and the weight sum by weight (times the question's weight, 1); the score is
+// the weighted mean agreement mapped from -1..+1 onto 0..100 percent (50
+// while the weight sum is 0).
+void ScoreEngine(ScoreTables &scores, int e, const LanguageTables &tables, int q, int answer,
+                 int weight = 1);
 
 // ScoreEngine for every engine.
-void RescoreEngines(ScoreTables &scores, const LanguageTables &tables, int q, int answer);
+void RescoreEngines(ScoreTables &scores, const LanguageTables &tables, int q, int answer,
+                    int weight = 1);
+
+// ResetScores, then every given answer of questions 0 to count - 1 applied in
+// question order; skipped ones change nothing.
+void ScoreAnswers(ScoreTables &scores, const LanguageTables &tables, const GivenAnswers &answers,
+                  int count);
 
 // Orders the engines by score, highest first, into EngineOrder. An exchange
 // sort from the language file's order: equal scores are never swapped with

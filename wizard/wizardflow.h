@@ -31,8 +31,9 @@ public:
     // Rebuilds the engine list from Wizard::sortedResultLines(), each row
     // with its reasons from Wizard::reasonsAtRow().
     virtual void WriteResults() = 0;
-    // Shows the Yes option selected again.
-    virtual void selectYes() = 0;
+    // Shows `answer` chosen (Wizard::Yes, No or Skip) and the box that makes
+    // it count twice checked when `weighted`.
+    virtual void showChoice(std::int16_t answer, bool weighted) = 0;
 };
 
 // The wizard's state machine: start, asking question CurrentQuestion, and
@@ -42,6 +43,7 @@ class Wizard
 public:
     static constexpr std::int16_t Yes = 1;
     static constexpr std::int16_t No = -1;
+    static constexpr std::int16_t Skip = 0;
 
     // `openEngine` receives the link (without scheme) of the engine to open.
     Wizard(const LanguageTables &tables, WizardView &view,
@@ -54,14 +56,30 @@ public:
     // The Next button: leaves the start layout, else applies the answer.
     void nextPressed();
 
-    // Applies the chosen answer to the current question and moves on; once
-    // finished, opens the leading engine instead (nothing without engines).
+    // Applies the chosen answer with its weight to the current question
+    // (Skip changes no score) and moves on, the choice kept and the weight
+    // back to 1; once finished, opens the leading engine instead (nothing
+    // without engines).
     void UpdateFilter();
 
-    // The Yes or No option was chosen (Yes or No above); only Next applies it.
-    void setAnswer(std::int16_t answer) { m_answer = answer; }
+    // An answer was chosen (Yes, No or Skip above); only Next applies it.
+    // Skip also takes the weight back to 1.
+    void setAnswer(std::int16_t answer);
 
-    // File > New: ResetWizard, the Yes option selected again, question 0.
+    // The answer should count twice, or once again; ignored while Skip is chosen.
+    void setWeighted(bool weighted);
+
+    // Whether Back can be pressed: the file has a Back caption and the wizard
+    // is at its second question or later, or finished after a question.
+    bool canGoBack() const;
+
+    // Back: the previous question again, showing the answer and weight given
+    // to it, which are forgotten with every later one; the scores become
+    // those of the answers before it, recomputed in question order.
+    void backPressed();
+
+    // File > New: ResetWizard (every answer forgotten), the Yes option
+    // selected again, question 0.
     void restart();
 
     // Sorts the engines and returns the list entries, leading engine first.
@@ -76,6 +94,7 @@ public:
 
     std::int16_t CurrentQuestion() const { return m_currentQuestion; }
     std::int16_t Answer() const { return m_answer; }
+    bool weighted() const { return m_weighted; }
     bool finished() const { return m_currentQuestion >= m_tables.questions(); }
     const ScoreTables &scores() const { return m_scores; }
 
@@ -86,6 +105,7 @@ private:
     ScoreTables m_scores;
     std::int16_t m_currentQuestion = 0;
     std::int16_t m_answer = Yes;
+    bool m_weighted = false;
     GivenAnswers m_givenAnswers{};
 };
 
