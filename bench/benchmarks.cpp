@@ -4,6 +4,7 @@
 
 #include "benchfiles.h"
 
+#include "check/fairness.h"
 #include "config/languagefile.h"
 #include "config/profilereader.h"
 #include "shell/browser.h"
@@ -16,6 +17,8 @@
 #include <QPushButton>
 
 #include <benchmark/benchmark.h>
+
+#include <random>
 
 namespace {
 
@@ -190,6 +193,25 @@ void BM_RowReasons(benchmark::State &state)
     }
 }
 BENCHMARK(BM_RowReasons)->Unit(benchmark::kMicrosecond);
+
+// The checker's fairness report at the tables' limits: 16 questions, the 37
+// engines the matrix holds rows for with rows of their own (numbers -2..2 at
+// random, as a file gives them), and 4 engines with empty rows.
+void BM_Fairness_16Questions(benchmark::State &state, zv::AnswerSets sets)
+{
+    zv::LanguageTables tables;
+    tables.EngineCount = 41;
+    tables.QuestionCount = 16;
+    std::mt19937 random(7);
+    for (int i = 0; i < 37 * 16; ++i)
+        tables.Matrix[std::size_t(i)] = (int(random() % 5) - 2) / 2.0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(zv::ComputeFairness(tables, sets));
+}
+BENCHMARK_CAPTURE(BM_Fairness_16Questions, YesNo, zv::AnswerSets::YesNo)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Fairness_16Questions, WithSkips, zv::AnswerSets::WithSkips)
+    ->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
 

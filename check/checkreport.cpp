@@ -6,6 +6,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace zv {
 
 namespace {
@@ -28,12 +30,12 @@ QString counted(qsizetype n, const char *word)
     return QString::number(n) + u' ' + QLatin1String(word) + (n == 1 ? u""_qs : u"s"_qs);
 }
 
-// n and its share of `of` in percent; aligned, for a column of them.
-QString share(int n, int of, bool aligned = false)
+// n and its share of `of` in percent; with a width, the count aligned to it.
+QString share(int n, int of, int width = 0)
 {
     const double percent = of > 0 ? 100.0 * n / of : 0;
-    return QString::number(n).rightJustified(aligned ? 6 : 0) + u" ("_qs
-           + QString::number(percent, 'f', 1).rightJustified(aligned ? 5 : 0) + u"%)"_qs;
+    return QString::number(n).rightJustified(width) + u" ("_qs
+           + QString::number(percent, 'f', 1).rightJustified(width > 0 ? 5 : 0) + u"%)"_qs;
 }
 
 QString engineNames(const std::vector<int> &engines, const LanguageTables &tables)
@@ -76,10 +78,13 @@ QString fairnessReport(const Fairness &fairness, const LanguageTables &tables,
         report += u" where any question may be skipped (\""_qs + shown(tables.SkipText)
                   + u"\"), though not all; no answer counted twice"_qs;
     }
-    report += u":\n  leads alone      by tie-break     engine\n"_qs;
+    // Counts of the sets with skips run to eight digits.
+    const int width = std::max(6, int(QString::number(sets).size()));
+    const QString pad(width - 6, u' ');
+    report += u":\n  "_qs + pad + u"leads alone      "_qs + pad + u"by tie-break     engine\n"_qs;
     for (std::size_t e = 0; e < fairness.leadsAlone.size(); ++e) {
-        report += u"  "_qs + share(fairness.leadsAlone[e], sets, true) + u"   "_qs
-                  + share(fairness.leadsByTieBreak[e], sets, true) + u"   "_qs
+        report += u"  "_qs + share(fairness.leadsAlone[e], sets, width) + u"   "_qs
+                  + share(fairness.leadsByTieBreak[e], sets, width) + u"   "_qs
                   + tables.EngineName[e] + u'\n';
     }
     report += u"Shared top, file order decides: "_qs + share(fairness.topTies, sets)

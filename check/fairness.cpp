@@ -60,6 +60,8 @@ bool halvesFit(const LanguageTables &tables)
 template <typename Value>
 class Enumeration
 {
+    static constexpr bool Exact = std::is_integral_v<Value>;
+
 public:
     Enumeration(const LanguageTables &tables, const std::vector<int> &group, AnswerSets sets,
                 Fairness &result)
@@ -75,7 +77,7 @@ public:
             }
         }
         m_rows = m_firstEngine.size();
-        const Value scale = std::is_integral_v<Value> ? 2 : 1;
+        const Value scale = Exact ? 2 : 1;
         m_matrix.resize(std::size_t(m_questions) * m_rows);
         for (int q = 0; q < m_questions; ++q) {
             for (std::size_t r = 0; r < m_rows; ++r)
@@ -83,61 +85,101 @@ public:
                     Value(scale * tables.matrixValue(m_firstEngine[r], q));
         }
         m_depth.assign(std::size_t(m_questions) + 1, std::vector<Value>(m_rows));
-        m_leaf.resize(m_rows);
     }
 
     void run()
     {
         if (m_questions == 0) {
             if (!m_skips)
-                count(m_depth[0].data());
+                countEmpty();
             return;
         }
-        visit(0, m_depth[0].data(), false);
+        visit(0, m_depth[0].data(), 0);
     }
 
 private:
-    void visit(int q, const Value *sums, bool answered)
+    // `answered`: how many of questions 0 to q - 1 were not skipped.
+    void visit(int q, const Value *sums, int answered)
     {
         const Value *column = &m_matrix[std::size_t(q) * m_rows];
-        const bool last = q + 1 == m_questions;
-        Value *next = last ? m_leaf.data() : m_depth[std::size_t(q) + 1].data();
+        if (q + 1 == m_questions) {
+            countLast(sums, column, answered);
+            return;
+        }
+        Value *next = m_depth[std::size_t(q) + 1].data();
         for (const Value answer : {Value(1), Value(-1)}) {
             for (std::size_t r = 0; r < m_rows; ++r)
                 next[r] = sums[r] + answer * column[r];
-            if (last)
-                count(next);
-            else
-                visit(q + 1, next, true);
+            visit(q + 1, next, answered + 1);
         }
-        if (!m_skips)
-            return;
-        if (!last)
+        if (m_skips)
             visit(q + 1, sums, answered);
-        else if (answered)
-            count(sums);
     }
 
-    // One answer set, given by every row's agreement.
-    void count(const Value *agreements)
+    // The leader so far of one answer set: the first row of the highest
+    // value, and whether another row has that value too.
+    struct Lead
     {
-        ++m_result.answerSets;
-        if (m_rows == 0)
-            return;
-        std::size_t lead = 0;
-        Value best = agreements[0];
+        std::size_t row = 0;
+        Value best{};
         bool otherRow = false;
-        for (std::size_t r = 1; r < m_rows; ++r) {
-            if (agreements[r] > best) {
-                best = agreements[r];
-                lead = r;
+
+        void offer(Value value, std::size_t r)
+        {
+            if (value > best) {
+                best = value;
+                row = r;
                 otherRow = false;
-            } else if (agreements[r] == best) {
+            } else if (value == best) {
                 otherRow = true;
             }
         }
-        const auto leader = std::size_t(m_firstEngine[lead]);
-        if (!otherRow && !m_rowShared[lead]) {
+    };
+
+    // The answer sets that differ in the last question only, in one pass
+    // over the rows: Yes, No and, where allowed, skipped.
+    void countLast(const Value *sums, const Value *column, int answered)
+    {
+        const bool skip = m_skips && answered > 0;
+        m_result.answerSets += skip ? 3 : 2;
+        if (m_rows == 0)
+            return;
+        const auto value = [](Value sum, int weightSum) {
+            if constexpr (Exact)
+                return sum;
+            // Sums that are not whole halves can round apart where their
+            // scores do not, so these compare as the wizard's sort does.
+            const double w = weightSum;
+            return Value(w == 0 ? 100 : (w + sum) / (2 * w) * 100);
+        };
+        Lead yes{0, value(sums[0] + column[0], answered + 1)};
+        Lead no{0, value(sums[0] - column[0], answered + 1)};
+        Lead skipped{0, value(sums[0], answered)};
+        for (std::size_t r = 1; r < m_rows; ++r) {
+            yes.offer(value(sums[r] + column[r], answered + 1), r);
+            no.offer(value(sums[r] - column[r], answered + 1), r);
+            if (skip)
+                skipped.offer(value(sums[r], answered), r);
+        }
+        record(yes);
+        record(no);
+        if (skip)
+            record(skipped);
+    }
+
+    // The one answer set of a file without questions: every row at 0.
+    void countEmpty()
+    {
+        ++m_result.answerSets;
+        if (m_rows > 0)
+            record(Lead{0, Value(0), m_rows > 1});
+    }
+
+    void record(const Lead &lead)
+    {
+        const auto leader = std::size_t(m_firstEngine[lead.row]);
+        const bool otherRow = lead.otherRow;
+        if (!otherRow && !m_rowShared[lead.row]) {
             ++m_result.leadsAlone[leader];
             return;
         }
@@ -155,7 +197,6 @@ private:
     std::size_t m_rows = 0;
     std::vector<Value> m_matrix;     // question by question, row by row
     std::vector<std::vector<Value>> m_depth;
-    std::vector<Value> m_leaf;
 };
 
 } // namespace

@@ -11,11 +11,12 @@
 The program runs from a copy of PROGRAM_DIR with a language file of this test
 and SKIN_FILE, under a private Xvfb, a private D-Bus session and the
 accessibility bus. The test drives it with X key events alone: starts the
-wizard, answers every question, opens the leader (a stand-in browser logs the
-address) and opens the explanation and About windows. At each step it checks
-what AT-SPI reports: names and descriptions, the focus and description-change
-events that carry the question, and that no control a user can reach is
-unnamed. It prints the accessible tree at the first question.
+wizard, answers every question (one answer ticked as mattering a lot, one
+skipped, and one taken back with Alt+Left), opens the leader (a stand-in
+browser logs the address) and opens the explanation and About windows. At each
+step it checks what AT-SPI reports: names and descriptions, the focus, checked
+and description-change events that carry the question, and that no control a
+user can reach is unnamed. It prints the accessible tree at the first question.
 Exits 77 (skipped) when a tool it needs is missing.
 """
 
@@ -57,6 +58,9 @@ N1=Nein, kein eigener Index
 Q2=Mögen Sie grüne Suchmaschinen?
 Y2=Ja, grün
 N2=Nein, nicht grün
+SKIP=Ist mir gleich
+IMPORTANT=Besonders wichtig
+BACK=Zurück
 [MATRIX]
 S0=2,2,-2
 S1=0,0,0
@@ -78,9 +82,14 @@ ENGINELIST=Suchmaschinen, beste zuerst
 QUESTIONAREA=Frage
 HELPPICTURE=So geht es
 QUESTIONPICTURE=Bild zu Frage
+[ENGINEINFO]
+WEIGHTED=" (sehr wichtig)"
 """
 QUESTIONS = ["Soll die Suche privat bleiben?", "Brauchen Sie einen eigenen Index?",
              "Mögen Sie grüne Suchmaschinen?"]
+SKIP_TEXT = "Ist mir gleich"
+IMPORTANT = "Besonders wichtig"
+BACK = "Zurück"
 START_TEXT = "Launch the best search engine"
 FINISHED = "Fertig: öffnen Sie den Sieger"
 # Containers whose entries carry the names a screen reader speaks.
@@ -237,7 +246,7 @@ class Driver:
         self.log = log
         self.events = []
         pyatspi.Registry.registerEventListener(
-            self.record, "object:state-changed:focused",
+            self.record, "object:state-changed:focused", "object:state-changed:checked",
             "object:property-change:accessible-description")
         self.app = self.wait("the program on the accessibility bus", self.find_app)
         self.app.set_cache_mask(Atspi.Cache.NONE)  # read every name anew
@@ -267,6 +276,9 @@ class Driver:
         try:
             if event.type.startswith("object:state-changed:focused") and event.detail1:
                 self.events.append(("focus", event.source.name, event.source.description))
+            elif event.type.startswith("object:state-changed:checked"):
+                self.events.append(("checked" if event.detail1 else "unchecked",
+                                    event.source.name, event.source.description))
             elif event.type.startswith("object:property-change:accessible-description"):
                 self.events.append(("description", event.source.name, event.source.description))
         except Exception:
@@ -352,6 +364,18 @@ class Driver:
                                   for e in self.events))
         return node
 
+    def choose(self, arrow, answer, q):
+        """An arrow key moves the focus to the answer and chooses it."""
+        self.key(arrow)
+        node = self.wait_focus("radio button", answer, QUESTIONS[q])
+        if not self.state(node, self.pyatspi.STATE_CHECKED):
+            fail(answer + " focused but not chosen")
+
+    def next_question(self, q):
+        """Space on Next, then the next question or the end text announced."""
+        self.key("space")
+        self.wait_announced(QUESTIONS[q + 1] if q + 1 < len(QUESTIONS) else FINISHED)
+
     def wait_announced(self, text):
         self.wait("a description change to %r" % text,
                   lambda: any(e[0] == "description" and e[2] == text for e in self.events))
@@ -393,22 +417,62 @@ class Driver:
         print("Accessible tree at the first question:")
         self.dump(main)
 
-        # Each question: back to the chosen answer, perhaps change it, Next.
-        steps = [("Ja, privat", None), ("Ja, eigener Index", "Down"),
-                 ("Nein, nicht grün", "Up")]
-        choices = [("Ja, privat"), ("Nein, kein eigener Index"), ("Ja, grün")]
-        for q, ((landing, move), choice) in enumerate(zip(steps, choices)):
-            self.key("shift+Tab")
-            self.wait_focus("radio button", landing, QUESTIONS[q])
-            if move:
-                self.key(move)
-                node = self.wait_focus("radio button", choice, QUESTIONS[q])
-                if not self.state(node, self.pyatspi.STATE_CHECKED):
-                    fail(choice + " focused but not chosen")
+        # Question 1: back to the chosen answer through the box, change it to
+        # No, and tick that it matters: every stop speaks the question.
+        self.key("shift+Tab")
+        self.wait_focus("check box", IMPORTANT, QUESTIONS[0])
+        self.key("shift+Tab")
+        self.wait_focus("radio button", "Ja, privat", QUESTIONS[0])
+        self.choose("Down", "Nein, egal", 0)
+        self.key("Tab")
+        self.wait_focus("check box", IMPORTANT, QUESTIONS[0])
+        self.key("space")
+        self.wait("the box's checked event", lambda: ("checked", IMPORTANT, QUESTIONS[0])
+                  in self.events)
+        self.key("Tab")
+        self.wait_focus("push button", "Nächste Frage", QUESTIONS[0])
+        self.next_question(0)
+
+        # Question 2: the box starts unticked; Back, then skip the question,
+        # which takes the box out of use and out of the tab order.
+        box = self.find(main, "check box", IMPORTANT)
+        if self.state(box, self.pyatspi.STATE_CHECKED):
+            fail("the box is still ticked at the next question")
+        self.key("shift+Tab")
+        self.wait_focus("push button", BACK, QUESTIONS[1])
+        self.key("shift+Tab")
+        self.wait_focus("check box", IMPORTANT, QUESTIONS[1])
+        self.key("shift+Tab")
+        self.wait_focus("radio button", "Nein, kein eigener Index", QUESTIONS[1])
+        self.choose("Down", SKIP_TEXT, 1)
+        self.wait("the box out of use", lambda: not self.state(box, self.pyatspi.STATE_ENABLED))
+        self.key("Tab")
+        self.wait_focus("push button", BACK, QUESTIONS[1])
+        self.key("Tab")
+        self.wait_focus("push button", "Nächste Frage", QUESTIONS[1])
+        self.next_question(1)
+
+        # Alt+Left returns to question 2, announced where the focus stays,
+        # with the skip it was given; Next applies it again.
+        self.key("alt+Left")
+        self.wait_announced(QUESTIONS[1])
+        if not self.state(self.find(main, "radio button", SKIP_TEXT), self.pyatspi.STATE_CHECKED):
+            fail("Back did not show the skip given to question 2")
+        self.key("space")
+        self.wait_announced(QUESTIONS[2])
+
+        # Question 3: from the skip, back to Yes.
+        self.key("shift+Tab")
+        self.wait_focus("push button", BACK, QUESTIONS[2])
+        self.key("shift+Tab")
+        self.wait_focus("radio button", SKIP_TEXT, QUESTIONS[2])
+        self.choose("Up", "Nein, nicht grün", 2)
+        self.choose("Up", "Ja, grün", 2)
+        for stop, role in ((IMPORTANT, "check box"), (BACK, "push button"),
+                           ("Nächste Frage", "push button")):
             self.key("Tab")
-            self.wait_focus("push button", "Nächste Frage", QUESTIONS[q])
-            self.key("space")
-            self.wait_announced(QUESTIONS[q + 1] if q + 1 < len(QUESTIONS) else FINISHED)
+            self.wait_focus(role, stop, QUESTIONS[2])
+        self.next_question(2)
 
         self.wait("the button renamed", lambda: self.find(main, "push button", "Sieger öffnen"))
         self.all_named(main)
@@ -420,8 +484,7 @@ class Driver:
         lst = self.find(main, "list")
         self.expect("leading row", lst.getChildAtIndex(0).name[-5:], "Gamma")
         self.expect("leading row's reasons", lst.getChildAtIndex(0).description,
-                    "Gamma\n\nFits your answers:\nNein, kein eigener Index\nJa, grün\n\n"
-                    "Against your answers:\nJa, privat")
+                    "Gamma\n\nFits your answers:\nNein, egal (sehr wichtig)\nJa, grün")
 
         # On to the list: the arrow keys choose a row, Enter opens it.
         self.key("Tab")

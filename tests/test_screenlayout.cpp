@@ -213,7 +213,10 @@ private Q_SLOTS:
             else
                 m_p->find<QRadioButton>(u"optSkip"_qs)->click();
         }
-        m_p->find(order.first())->setFocus();
+        // Back from Next to the answer, then forward again.
+        m_p->find(u"cmdNext"_qs)->setFocus();
+        for (qsizetype i = order.indexOf(u"cmdNext"_qs); i > 0; --i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QStringList tabbed{QApplication::focusWidget()->objectName()};
         while (tabbed.size() < order.size()) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -50,7 +50,6 @@ MainWindowControls createMainWindowControls(QMainWindow *window)
     c.cmdNext->setIconSize(QSize(32, 32));
     c.optNo = place<OptionButton>(frame, "optNo", twipsRect(780, 2400, 4395, 975));
     c.optYEs = place<OptionButton>(frame, "optYEs", twipsRect(780, 1380, 4455, 975));
-    c.optYEs->setChecked(true);
     c.imgQuestion = place<QLabel>(frame, "imgQuestion", twipsRect(120, 240, 480, 540));
     c.lblQuestion = placePlainLabel(frame, "lblQuestion", twipsRect(720, 240, 5235, 1155));
     c.lblStartText = placePlainLabel(frame, "lblStartText", twipsRect(60, 240, 5175, 2355));
@@ -58,6 +57,8 @@ MainWindowControls createMainWindowControls(QMainWindow *window)
     c.optSkip = place<OptionButton>(frame, "optSkip", QRect());
     c.chkImportant = place<QCheckBox>(frame, "chkImportant", QRect());
     c.cmdBack = place<QPushButton>(frame, "cmdBack", QRect());
+    // Chosen once every answer exists, so only the choice is a tab stop.
+    c.optYEs->setChecked(true);
     for (QWidget *control : {static_cast<QWidget *>(c.optSkip),
                              static_cast<QWidget *>(c.chkImportant),
                              static_cast<QWidget *>(c.cmdBack)})
