@@ -16,7 +16,10 @@ cd "$(dirname "$0")"
 
 what=${1:-run}
 jobs=$(nproc 2>/dev/null || echo 2)
-./scripts/install-deps.sh
+case "$what" in
+    run) ./scripts/install-deps.sh build ;;
+    *) ./scripts/install-deps.sh test ;;
+esac
 
 configure_and_build() {  # build-dir, extra cmake options...
     local dir=$1; shift
@@ -30,11 +33,13 @@ case "$what" in
         exec ./build/program/zorvane
         ;;
     test)
-        configure_and_build build
+        # Asked for by name, so a missing test tool stops the configure.
+        configure_and_build build -DBUILD_TESTING=ON -DZV_BENCHMARKS=ON
         QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$jobs"
         ;;
     test-sanitize)
-        configure_and_build build-sanitize -DZV_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+        configure_and_build build-sanitize -DZV_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug \
+            -DBUILD_TESTING=ON
         ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
             QT_QPA_PLATFORM=offscreen ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
         ;;
@@ -42,7 +47,7 @@ case "$what" in
         targets=(fuzz_profilereader fuzz_differential fuzz_languagefile fuzz_skinfile fuzz_check
                  fuzz_commandline)
         cmake -S . -B build-fuzz -G Ninja -DZV_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \
-            -DZV_BENCHMARKS=OFF >/dev/null
+            -DZV_BENCHMARKS=OFF -DBUILD_TESTING=OFF >/dev/null
         cmake --build build-fuzz -j "$jobs" --target "${targets[@]}"
         if [[ $what == fuzz-smoke ]]; then
             seconds=${ZV_FUZZ_SECONDS:-20}

@@ -5,7 +5,9 @@
 #include "check/checkcommand.h"
 #include "shell/browser.h"
 #include "shell/colorscheme.h"
+#include "shell/colorschemewatch.h"
 #include "shell/commandline.h"
+#include "shell/displaycheck.h"
 #include "shell/messagebox.h"
 #include "shell/programfiles.h"
 #include "shell/qtcatalogue.h"
@@ -37,6 +39,15 @@ int main(int argc, char *argv[])
     if (const std::optional<int> status = zv::answerWithoutWindow(command))
         return *status;
 
+    const auto environment = [](const char *name) { return qEnvironmentVariable(name); };
+    if (const std::optional<QString> reason = zv::missingDisplay(arguments, environment)) {
+        std::fprintf(stderr,
+                     "zorvane: cannot open a display: %s, use --check for files without a "
+                     "display\n",
+                     qPrintable(*reason));
+        return 1;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zorvane"));
     QApplication::setDesktopFileName(QStringLiteral("zorvane"));
@@ -48,10 +59,15 @@ int main(int argc, char *argv[])
     inputs.xdgConfigHome = qEnvironmentVariable("XDG_CONFIG_HOME");
     inputs.home = qEnvironmentVariable("HOME");
     inputs.programDir = QCoreApplication::applicationDirPath();
+    const auto isDir = [](const QString &path) { return QFileInfo(path).isDir(); };
+    inputs.dataDir = zv::dataFolder(
+        inputs.programDir, QDir::cleanPath(inputs.programDir + QStringLiteral("/" ZV_INSTALLED_DATA)),
+        isDir);
     inputs.uiLanguages = QLocale::system().uiLanguages();
     // Asked before the style below replaces the platform's palette.
     inputs.prefersDark = zv::desktopPrefersDark;
-    inputs.exists = [](const QString &path) { return QFileInfo(path).isFile(); };
+    inputs.exists = [](const QString &path) { return QFileInfo::exists(path); };
+    inputs.unusable = zv::unusableFileReason;
     const zv::ProgramFiles files = zv::chooseProgramFiles(inputs);
     for (const QString &problem : files.problems)
         std::fprintf(stderr, "zorvane: %s\n", qPrintable(problem));
@@ -64,7 +80,7 @@ int main(int argc, char *argv[])
     zv::DesktopBrowserLauncher launcher;
     zv::RandomSource random;
     zv::ProgramServices services;
-    services.programDir = inputs.programDir;
+    services.programDir = inputs.dataDir;
     services.files = files;
     services.launcher = &launcher;
     services.showMessage = [](const QString &text) {
@@ -77,6 +93,15 @@ int main(int argc, char *argv[])
 
     zv::frmZVS window(services);
     window.Form_Load();
+    // A skin of the shipped pair follows the desktop's colour scheme; a skin
+    // the user chose stays.
+    if (files.skinFollowsDesktop && zv::sessionBusMayExist()) {
+        auto *watch = new zv::ColorSchemeWatch(QDBusConnection::sessionBus(), &window);
+        QObject::connect(watch, &zv::ColorSchemeWatch::schemeChanged, &window,
+                         [&window, dataDir = inputs.dataDir](bool dark) {
+                             window.changeSkin(zv::shippedSkinFile(dataDir, dark));
+                         });
+    }
     window.show();
     return app.exec();
 }

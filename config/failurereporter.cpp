@@ -17,7 +17,8 @@ void LoadFailureReporter::report(const LoadFailure &failure)
 {
     if (m_shown < m_limit) {
         ++m_shown;
-        m_show(m_texts.failureText(failure.description));
+        const QString description = m_texts.failureText(failure.description);
+        m_show(m_framing ? m_framing(failure, description) : description);
     } else {
         ++m_heldBack;
     }

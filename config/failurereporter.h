@@ -53,8 +53,14 @@ public:
     bool wantsDescription() const override { return m_shown < m_limit; }
     void finish();
 
+    // Turns a failure and its description into the text shown; without one
+    // the description alone is shown.
+    using Framing = std::function<QString(const LoadFailure &, const QString &description)>;
+    void setFraming(Framing framing) { m_framing = std::move(framing); }
+
 private:
     ShowMessage m_show;
+    Framing m_framing;
     ProgramTexts m_texts;
     int m_limit;
     int m_shown = 0;

@@ -138,6 +138,11 @@ inline constexpr auto rows = std::to_array<LanguageKey>({
     // %1: the address or the local page.
     {"FAILURE", "NOBROWSER", "No web browser could be started to show \"%1\".", BeforeSkin,
      Single, Optional},
+    // %1: where a failure is, as the checker gives it: FILE:LINE: [SECTION] KEY.
+    {"FAILURE", "WHERE", "Where: %1", BeforeSkin, Single, Optional},
+    // %1: the language file or skin that holds the failure.
+    {"FAILURE", "CHECKFILE", "zorvane --check %1 lists every failure of this file.", BeforeSkin,
+     Single, Optional},
 });
 } // namespace languagekeytable
 

@@ -11,12 +11,10 @@ namespace zv {
 // The program's title, as in every message box and the About window.
 inline const QString ProgramTitle = QStringLiteral("Zorvane");
 
-// The version the About window states: major.minor.revision.
-inline constexpr int VersionMajor = 1;
-inline constexpr int VersionMinor = 0;
-inline constexpr int VersionRevision = 23;
+// The project's version, major.minor.revision, as the build states it.
+inline const QString ProgramVersion = QStringLiteral(ZV_VERSION);
 
 // The main window's caption begins with this, before the language and skin.
-inline const QString CaptionPrefix = QStringLiteral("Zorvane 1.0.7 ");
+inline const QString CaptionPrefix = QStringLiteral("Zorvane " ZV_VERSION " ");
 
 } // namespace zv

@@ -34,6 +34,8 @@ enum class ProgramText {
     FailuresHeldBack,
     NotWebAddress,
     NoBrowser,
+    FailureWhere,
+    FailureCheckFile,
 };
 
 struct ProgramTextKey
@@ -42,7 +44,7 @@ struct ProgramTextKey
     LanguageKey key;
 };
 
-inline constexpr std::array<ProgramTextKey, 15> ProgramTextKeys = {{
+inline constexpr std::array<ProgramTextKey, 17> ProgramTextKeys = {{
     {ProgramText::StartText, languageKey("STARTEND", "START")},
     {ProgramText::ExplanationCaption, languageKey("EXPLANATION", "CAPTION")},
     {ProgramText::ExplanationButton, languageKey("EXPLANATION", "BUTTON")},
@@ -58,6 +60,8 @@ inline constexpr std::array<ProgramTextKey, 15> ProgramTextKeys = {{
     {ProgramText::FailuresHeldBack, languageKey("FAILURE", "HELDBACK")},
     {ProgramText::NotWebAddress, languageKey("FAILURE", "NOTADDRESS")},
     {ProgramText::NoBrowser, languageKey("FAILURE", "NOBROWSER")},
+    {ProgramText::FailureWhere, languageKey("FAILURE", "WHERE")},
+    {ProgramText::FailureCheckFile, languageKey("FAILURE", "CHECKFILE")},
 }};
 
 // One language file's program texts, read once.

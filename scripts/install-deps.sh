@@ -4,26 +4,49 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Installs the Debian 12 packages needed to build, test and run Zorvane.
-# Only what is missing is installed, so a second run costs nothing.
+# Installs the Debian 12 packages Zorvane needs; only what is missing, so a
+# second run costs nothing.
+#   install-deps.sh build         what building, installing and running need
+#   install-deps.sh test          that, and every tool of the test suite, the
+#                                 benchmarks, the fuzzing and the screenshots
+#   install-deps.sh --list LIST   prints the packages of LIST, one line
 set -euo pipefail
 
-packages=(
+# The README's manual route quotes this list.
+build_packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-    qt6-qpa-plugins libqt6svg6 qt6-translations-l10n
-    libbenchmark-dev
-    clang libclang-rt-14-dev
-    fonts-liberation2 fontconfig libfontconfig-dev
-    xdg-utils desktop-file-utils appstream
-    xvfb xauth dpkg-dev file
-    xdotool imagemagick
+    qt6-base-dev qt6-svg-dev libfontconfig-dev
+    qt6-translations-l10n fonts-liberation2 xdg-utils
+)
+test_packages=(
+    libbenchmark-dev clang libclang-rt-14-dev
+    xvfb xauth xdotool imagemagick
     dbus-daemon at-spi2-core python3-pyatspi
-    lintian reuse man-db groff-base
+    desktop-file-utils appstream lintian reuse dpkg-dev man-db groff-base
 )
 
+usage() {
+    echo "usage: $0 build | test | --list build|test" >&2
+    exit 2
+}
+
+list=()
+case "${1:-}" in
+    build) list=("${build_packages[@]}") ;;
+    test) list=("${build_packages[@]}" "${test_packages[@]}") ;;
+    --list)
+        case "${2:-}" in
+            build) echo "${build_packages[*]}" ;;
+            test) echo "${test_packages[*]}" ;;
+            *) usage ;;
+        esac
+        exit 0
+        ;;
+    *) usage ;;
+esac
+
 missing=()
-for p in "${packages[@]}"; do
+for p in "${list[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0

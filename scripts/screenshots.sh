@@ -17,7 +17,7 @@ program=$build/program
 out=$root/docs
 
 for tool in Xvfb xdotool import; do
-    command -v "$tool" >/dev/null || { echo "$tool is missing: run scripts/install-deps.sh" >&2; exit 1; }
+    command -v "$tool" >/dev/null || { echo "$tool is missing: run scripts/install-deps.sh test" >&2; exit 1; }
 done
 [ -x "$program/zorvane" ] || { echo "$program/zorvane is missing: build first" >&2; exit 1; }
 

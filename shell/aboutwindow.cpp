@@ -27,8 +27,7 @@ namespace {
 
 QString versionLine(const ProgramTexts &texts)
 {
-    return texts[ProgramText::AboutVersion].arg(
-        QStringLiteral("%1.%2.%3").arg(VersionMajor).arg(VersionMinor).arg(VersionRevision));
+    return texts[ProgramText::AboutVersion].arg(ProgramVersion);
 }
 
 QString creditsText(const ProgramTexts &texts)

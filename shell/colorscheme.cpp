@@ -19,16 +19,6 @@ namespace {
 // not waited for.
 constexpr int PortalTimeoutMs = 150;
 
-// Connecting without a bus address makes libdbus try to launch a bus, which
-// is slow; a missing bus must cost nothing.
-bool sessionBusMayExist()
-{
-    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
-        return true;
-    const QString runtimeDir = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    return !runtimeDir.isEmpty() && QFileInfo::exists(runtimeDir + QStringLiteral("/bus"));
-}
-
 std::optional<bool> portalPrefersDark()
 {
     if (!sessionBusMayExist())
@@ -48,6 +38,14 @@ std::optional<bool> portalPrefersDark()
 }
 
 } // namespace
+
+bool sessionBusMayExist()
+{
+    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+        return true;
+    const QString runtimeDir = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return !runtimeDir.isEmpty() && QFileInfo::exists(runtimeDir + QStringLiteral("/bus"));
+}
 
 std::optional<bool> prefersDarkFromPortal(QVariant value)
 {

@@ -17,6 +17,10 @@ namespace zv {
 // and should run before a style replaces the platform palette.
 bool desktopPrefersDark();
 
+// Whether a session bus may be reached without trying to launch one, which
+// is slow: its address is set, or its socket lies in XDG_RUNTIME_DIR.
+bool sessionBusMayExist();
+
 // The portal's color-scheme value (1 prefer dark, 2 prefer light), as a
 // variant that older portals wrap in one more variant than newer ones: true
 // for dark, false for light, nothing for no preference or anything else.

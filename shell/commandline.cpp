@@ -32,14 +32,25 @@ void acceptPlatformOptions(QCommandLineParser &parser)
 
 QString helpText(const QCommandLineParser &parser)
 {
-    // Qt names the executable by its path, or by a placeholder while there is
-    // no application object; the command's name reads better either way.
+    // Qt's first line names the executable by its path and knows one form of
+    // use; the checker is the other, so both are given by the command's name.
     QString text = parser.helpText();
-    const qsizetype start = text.indexOf(u' ') + 1;
-    const qsizetype end = text.indexOf(u" [options]");
-    if (start > 0 && end > start)
-        text.replace(start, end - start, QStringLiteral("zorvane"));
+    text.replace(0, text.indexOf(u'\n') + 1,
+                 QStringLiteral("Usage: zorvane [--language FILE|CODE] [--skin FILE|NAME]\n"
+                                "  or:  zorvane --check [--as language|skin] [--fairness] "
+                                "FILE...\n"));
     return text;
+}
+
+// The GNU form: name and version, copyright, licence and warranty.
+QString versionText()
+{
+    return QStringLiteral("zorvane " ZV_VERSION "\n"
+                          "Copyright (C) 2026 the Zorvane project.\n"
+                          "License GPLv3+: GNU GPL version 3 or later "
+                          "<https://gnu.org/licenses/gpl.html>.\n"
+                          "This is free software: you are free to change and redistribute it.\n"
+                          "There is NO WARRANTY, to the extent permitted by law.\n");
 }
 
 } // namespace
@@ -107,7 +118,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
         command.text = helpText(parser);
     } else if (parser.isSet(version)) {
         command.request = CommandLine::Request::Version;
-        command.text = QStringLiteral("zorvane " ZV_VERSION "\n");
+        command.text = versionText();
     }
     command.language = parser.value(language);
     command.skin = parser.value(skin);

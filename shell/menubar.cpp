@@ -5,6 +5,7 @@
 #include "shell/menubar.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -20,10 +21,12 @@ QMenu *addMenu(QMenuBar *menuBar, const char *name)
     return menu;
 }
 
-void addEntry(QMenu *menu, const char *name, const std::function<void()> &command)
+void addEntry(QMenu *menu, const char *name, const std::function<void()> &command,
+              const QKeySequence &shortcut = {})
 {
     QAction *action = menu->addAction(QString());
     action->setObjectName(QLatin1String(name));
+    action->setShortcut(shortcut);
     if (command)
         QObject::connect(action, &QAction::triggered, menu, command);
 }
@@ -33,14 +36,16 @@ void addEntry(QMenu *menu, const char *name, const std::function<void()> &comman
 void buildMenuBar(QMenuBar *menuBar, const MenuCommands &commands)
 {
     QMenu *file = addMenu(menuBar, "fmnuFile");
-    addEntry(file, "fmnuNew", commands.newWizard);
-    addEntry(file, "fmnuExit", commands.exit);
+    // The desktop's usual keys, spelt out: not every platform theme binds
+    // QKeySequence::Quit, and the menus show them beside the captions.
+    addEntry(file, "fmnuNew", commands.newWizard, QKeySequence(Qt::CTRL | Qt::Key_N));
+    addEntry(file, "fmnuExit", commands.exit, QKeySequence(Qt::CTRL | Qt::Key_Q));
     QMenu *truth = addMenu(menuBar, "fmnuTruth");
     addEntry(truth, "fmnuTruth1", commands.explanation);
     QMenu *money = addMenu(menuBar, "fmnuMoney");
     addEntry(money, "fmnuMoney1", commands.randomAddress);
     QMenu *help = addMenu(menuBar, "fmnuHelp");
-    addEntry(help, "fmnuContents", commands.helpContents);
+    addEntry(help, "fmnuContents", commands.helpContents, QKeySequence(Qt::Key_F1));
     addEntry(help, "fmnuOnline", commands.onlineHelp);
     addEntry(help, "fmnuAbout", commands.about);
 

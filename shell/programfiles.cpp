@@ -4,6 +4,8 @@
 
 #include "shell/programfiles.h"
 
+#include "config/profilesnapshot.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -18,6 +20,7 @@ public:
     Chooser(const ProgramFileInputs &in, QStringList &problems) : m_in(in), m_problems(problems) {}
 
     QString inProgram(const QString &name) const { return m_in.programDir + u'/' + name; }
+    QString inData(const QString &name) const { return m_in.dataDir + u'/' + name; }
 
     QString userFile(const QString &name) const
     {
@@ -35,10 +38,10 @@ public:
         static const QRegularExpression codePattern(QStringLiteral("^[A-Za-z0-9_-]+$"));
         if (!codePattern.match(code).hasMatch())
             return {};
-        QStringList files{inProgram(folder + u'/' + code + u'/' + name)};
+        QStringList files{inData(folder + u'/' + code + u'/' + name)};
         const QString part = code.section(QRegularExpression(QStringLiteral("[-_]")), 0, 0);
         if (!part.isEmpty() && part != code)
-            files.append(inProgram(folder + u'/' + part + u'/' + name));
+            files.append(inData(folder + u'/' + part + u'/' + name));
         return files;
     }
 
@@ -48,10 +51,12 @@ public:
                    const QString &name, const QStringList &others, const QString &last) const
     {
         if (!value.isEmpty()) {
+            const qsizetype passedOver = m_passedOver.size();
             const QString found = firstExisting(optionFiles(value, folder, name));
             if (!found.isEmpty())
                 return found;
-            m_problems.append(QStringLiteral("--%1 %2: no such file or shipped %1, so it is "
+            if (m_passedOver.size() == passedOver)
+                m_problems.append(QStringLiteral("--%1 %2: no such file or shipped %1, so it is "
                                              "not used.")
                                   .arg(option, value));
         }
@@ -62,8 +67,13 @@ public:
     QString firstExisting(const QStringList &candidates) const
     {
         for (const QString &file : candidates) {
-            if (!file.isEmpty() && m_in.exists(file))
+            if (file.isEmpty() || m_passedOver.contains(file) || !m_in.exists(file))
+                continue;
+            const QString reason = m_in.unusable ? m_in.unusable(file) : QString();
+            if (reason.isEmpty())
                 return file;
+            m_passedOver.append(file); // reported once, though it may be a candidate twice
+            m_problems.append(QStringLiteral("%1: %2, so it is passed over.").arg(file, reason));
         }
         return {};
     }
@@ -78,6 +88,7 @@ private:
 
     const ProgramFileInputs &m_in;
     QStringList &m_problems;
+    mutable QStringList m_passedOver;
 };
 
 } // namespace
@@ -88,6 +99,30 @@ ProgramFiles filesBesideProgram(const QString &programDir)
             programDir + QStringLiteral("/skin.cfg"),
             programDir + QStringLiteral("/zvs.html"),
             {}};
+}
+
+QString unusableFileReason(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return QStringLiteral("not a plain file");
+    if (!info.isReadable())
+        return QStringLiteral("not readable");
+    if (info.size() > MaxProfileFileSize)
+        return QStringLiteral("larger than %1 MiB").arg(MaxProfileFileSize / (1024 * 1024));
+    return {};
+}
+
+QString dataFolder(const QString &programDir, const QString &installedDir,
+                   const std::function<bool(const QString &)> &isDir)
+{
+    return isDir(programDir + QStringLiteral("/languages")) ? programDir : installedDir;
+}
+
+QString shippedSkinFile(const QString &dataDir, bool prefersDark)
+{
+    return dataDir + (prefersDark ? QStringLiteral("/skins/dark/skin.cfg")
+                                  : QStringLiteral("/skins/light/skin.cfg"));
 }
 
 ProgramFiles chooseProgramFiles(const ProgramFileInputs &in)
@@ -102,22 +137,21 @@ ProgramFiles chooseProgramFiles(const ProgramFileInputs &in)
         languageFallbacks << chooser.shippedFiles(languages, code, zv);
     files.languageFile =
         chooser.choose(QStringLiteral("language"), in.languageOption, languages, zv,
-                       languageFallbacks, chooser.inProgram(QStringLiteral("languages/en/zv.cfg")));
+                       languageFallbacks, chooser.inData(QStringLiteral("languages/en/zv.cfg")));
 
     files.skinFile = chooser.choose(QStringLiteral("skin"), in.skinOption, skins, skin,
                                     {chooser.userFile(skin), chooser.inProgram(skin)}, {});
     if (files.skinFile.isEmpty()) {
+        files.skinFollowsDesktop = true;
         // Only now, as asking the desktop may cost a round trip.
-        files.skinFile =
-            chooser.inProgram(in.prefersDark() ? QStringLiteral("skins/dark/skin.cfg")
-                                               : QStringLiteral("skins/light/skin.cfg"));
+        files.skinFile = shippedSkinFile(in.dataDir, in.prefersDark());
     }
 
     const QString languageHelp =
         QFileInfo(files.languageFile).dir().filePath(QStringLiteral("zvs.html"));
     files.helpPage = chooser.firstExisting({languageHelp});
     if (files.helpPage.isEmpty())
-        files.helpPage = chooser.inProgram(QStringLiteral("zvs.html"));
+        files.helpPage = chooser.inData(QStringLiteral("zvs.html"));
     return files;
 }
 

@@ -7,30 +7,29 @@
 # Installs the built tree into a temporary prefix, as `cmake --install` does for
 # users and packagers, and checks that the result works as a desktop program.
 #
-#   test_install.sh MODE BUILD PROGRAM VERSION PROGRAMDIR BINDIR DATADIR APPID
+#   test_install.sh MODE BUILD PROGRAM VERSION PROGRAMDATA BINDIR DATADIR APPID
 #
-# MODE files:   the installed tree is complete and consistent, the command on
-#               the PATH answers --version without a display and starts on the
-#               offscreen platform, and its manual page renders.
+# MODE files:   the user's route, into ~/.local: the installed tree is complete
+#               and consistent, the desktop entry starts the program by its full
+#               path with no ~/.local/bin on the PATH, the program answers
+#               --version without a display and starts on the offscreen
+#               platform, its manual page renders, and no file that only the
+#               Debian package needs is installed.
 # MODE window:  under a private Xvfb, the installed program opens its window
 #               in the desktop's language and with the user's own skin.
-#               Exits 77 (skipped) when Xvfb or xdotool is missing.
-# MODE package: the Debian package passes lintian without errors or warnings.
-# PROGRAM is the build's program folder; the folders are relative to the prefix.
+# MODE package: the Debian package passes lintian without errors or warnings,
+#               and a second package build gives the same bytes.
+# PROGRAM is the build's program folder; PROGRAMDATA (where the program's
+# read-only files go) and the other folders are relative to the prefix.
 set -euo pipefail
 
 mode=$1 build=$2 built_program=$3 version=$4
-programdir=$5 bindir=$6 datadir=$7 appid=$8
+datafolder=$5 bindir=$6 datadir=$7 appid=$8
 
 fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
-
-if [ "$mode" = window ] && ! { command -v Xvfb && command -v xdotool; } >/dev/null; then
-    echo "Xvfb or xdotool is not installed: skipped"
-    exit 77
-fi
 
 scratch=$(mktemp -d)
 children=()
@@ -50,6 +49,10 @@ if [ "$mode" = package ]; then
     cpack -G DEB -B "$scratch" --config "$build/CPackConfig.cmake" >"$scratch/cpack.log" 2>&1 \
         || { cat "$scratch/cpack.log" >&2; fail "cpack failed"; }
     deb=$(ls "$scratch"/zorvane_*.deb)
+    mkdir "$scratch/again"
+    cpack -G DEB -B "$scratch/again" --config "$build/CPackConfig.cmake" >"$scratch/cpack.log" 2>&1 \
+        || { cat "$scratch/cpack.log" >&2; fail "the second cpack failed"; }
+    cmp "$deb" "$scratch/again/$(basename "$deb")" || fail "two package builds differ"
     lintian --fail-on error,warning --display-info "$deb" >"$scratch/lintian.log" 2>&1 \
         || { cat "$scratch/lintian.log" >&2; fail "lintian finds fault with the package"; }
     # Hardening and stripping show as mere information, so they are looked for.
@@ -60,16 +63,17 @@ if [ "$mode" = package ]; then
     exit 0
 fi
 
-prefix=$scratch/prefix
-cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install failed"
-program=$prefix/$programdir
-exe=$program/zorvane
 # A user of the test's own, without a session bus or any settings of the
-# developer's that could change the files the program chooses.
+# developer's that could change the files the program chooses, who installs
+# as the README says.
 export XDG_RUNTIME_DIR=$scratch/runtime HOME=$scratch/home XDG_CONFIG_HOME=$scratch/config
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 mkdir "$HOME"
 unset DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORMTHEME LANGUAGE LC_ALL LC_MESSAGES
+prefix=$HOME/.local
+cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install failed"
+program=$prefix/$datafolder
+exe=$prefix/$bindir/zorvane
 
 # The value of KEY in [SECTION] of an INI-style file.
 ini_value() {  # file section key
@@ -78,53 +82,53 @@ ini_value() {  # file section key
         inside && $1 == key { sub(/^[^=]*=/, ""); sub(/\r$/, ""); print; exit }' "$1"
 }
 
-# Starts the installed command the way the desktop entry does: by its name,
-# looked up on the PATH, from a working folder that holds none of its files.
+# Starts the installed command the way the desktop entry does, with a PATH
+# that lacks the prefix's bin/ (as before the next login), from a working
+# folder that holds none of its files.
 start_program() {  # extra environment assignments...
     local command
     command=$(ini_value "$prefix/$datadir/applications/zorvane.desktop" "Desktop Entry" Exec)
-    (cd "$scratch" && exec env PATH="$prefix/$bindir:/usr/bin:/bin" "$@" $command \
+    (cd "$scratch" && exec env PATH="/usr/bin:/bin" "$@" $command \
         >"$scratch/program.log" 2>&1) &
     children+=($!)
 }
 
 if [ "$mode" = files ]; then
-    # Everything the build put into the program folder, installed unchanged
-    # (the executable may differ: installing drops build-tree RPATHs).
-    [ -x "$exe" ] || fail "$exe is missing or not executable"
+    # Everything the build put beside the program, installed unchanged into
+    # the data folder, and the executable in bin/.
+    [ -x "$exe" ] && [ ! -L "$exe" ] || fail "$bindir/zorvane is missing or not executable"
     while IFS= read -r -d '' file; do
-        [ -f "$program/$file" ] || fail "$programdir/$file is not installed"
-        [ "$file" = zorvane ] || cmp -s "$built_program/$file" "$program/$file" \
-            || fail "$programdir/$file differs from the built file"
+        [ "$file" != zorvane ] || continue
+        [ -f "$program/$file" ] || fail "$datafolder/$file is not installed"
+        cmp -s "$built_program/$file" "$program/$file" \
+            || fail "$datafolder/$file differs from the built file"
     done < <(cd "$built_program" && find . -type f -printf '%P\0')
+    [ ! -e "$program/zorvane" ] || fail "the executable is installed into $datafolder"
     # ...and the build really produced what the program reads.
     for file in zvs.html sources.html zv.ico quest1.ico zvhelp.bmp languages/en/zv.cfg languages/de/zv.cfg \
                 languages/de/zvs.html skins/dark/skin.cfg skins/light/skin.cfg; do
-        [ -s "$program/$file" ] || fail "$programdir/$file is missing or empty"
+        [ -s "$program/$file" ] || fail "$datafolder/$file is missing or empty"
     done
     # Files there would win over the user's locale and be replaced by upgrades.
     for file in zv.cfg skin.cfg; do
-        [ ! -e "$program/$file" ] || fail "$programdir/$file is installed beside the program"
+        [ ! -e "$prefix/$bindir/$file" ] || fail "$bindir/$file is installed beside the program"
+    done
+    # Only the Debian package carries these.
+    for file in share/doc/zorvane/changelog.gz share/doc/zorvane/copyright \
+                share/lintian/overrides/zorvane; do
+        [ ! -e "$prefix/$file" ] || fail "$file, which only the package needs, is installed"
     done
     if readelf -d "$exe" | grep -Eq 'R(UN)?PATH'; then
         fail "the installed executable keeps an RPATH: $(readelf -d "$exe" | grep -E 'R(UN)?PATH')"
     fi
 
-    # The command is a relative link, so the tree works under any prefix.
-    launcher=$prefix/$bindir/zorvane
-    [ -L "$launcher" ] || fail "$bindir/zorvane is not a symbolic link"
-    case $(readlink "$launcher") in
-        /*) fail "$bindir/zorvane points to an absolute path: $(readlink "$launcher")" ;;
-    esac
-    [ "$(readlink -f "$launcher")" = "$(readlink -f "$exe")" ] \
-        || fail "$bindir/zorvane does not lead to $programdir/zorvane"
-
-    # The desktop entry names an installed command and icon.
+    # The desktop entry names the installed program by its full path, as the
+    # session's PATH gets ~/.local/bin only at the next login; and it is valid.
     desktop=$prefix/$datadir/applications/zorvane.desktop
     [ -f "$desktop" ] || fail "$datadir/applications/zorvane.desktop is not installed"
-    exec_name=$(ini_value "$desktop" "Desktop Entry" Exec)
-    exec_name=${exec_name%% *}
-    [ -x "$prefix/$bindir/$exec_name" ] || fail "Exec=$exec_name is not installed in $bindir"
+    exec_line=$(ini_value "$desktop" "Desktop Entry" Exec)
+    [ "$exec_line" = "$exe" ] || fail "the desktop entry says Exec=$exec_line, not $exe"
+    desktop-file-validate "$desktop" || fail "the installed desktop entry is not valid"
     icon=$(ini_value "$desktop" "Desktop Entry" Icon)
     icons=$prefix/$datadir/icons/hicolor
     [ -s "$icons/scalable/apps/$icon.svg" ] || fail "no scalable icon $icon.svg"
@@ -145,8 +149,8 @@ if [ "$mode" = files ]; then
     # Answered without any display.
     answer=$(env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/$bindir/zorvane" --version 2>&1) \
         || fail "zorvane --version failed: $answer"
-    [ "$answer" = "zorvane $version" ] || fail "zorvane --version says '$answer'"
-    man_page=$prefix/share/man/man1/zorvane.1.gz
+    [ "$(head -n 1 <<<"$answer")" = "zorvane $version" ] || fail "zorvane --version says '$answer'"
+    man_page=$prefix/$datadir/man/man1/zorvane.1.gz
     [ -s "$man_page" ] || fail "the manual page share/man/man1/zorvane.1.gz is not installed"
     MANWIDTH=80 man --warnings -l "$man_page" >"$scratch/man.txt" 2>"$scratch/man.log" \
         || { cat "$scratch/man.log" >&2; fail "man cannot render the manual page"; }
@@ -157,7 +161,14 @@ if [ "$mode" = files ]; then
     sleep 3
     kill -0 "${children[0]}" 2>/dev/null \
         || { cat "$scratch/program.log" >&2; fail "the installed program stopped within 3 s"; }
-    echo "installed tree complete; the program keeps running"
+    kill "${children[0]}"
+    wait "${children[0]}" 2>/dev/null || true
+
+    # The README's uninstall command leaves nothing behind.
+    xargs -d '\n' rm -f -- <"$build/install_manifest.txt"
+    left=$(find "$prefix" -type f -o -type l)
+    [ -z "$left" ] || fail "the uninstall command leaves: $left"
+    echo "installed tree complete; the program keeps running; the uninstall removes it all"
     exit 0
 fi
 

@@ -258,13 +258,35 @@ private Q_SLOTS:
         write("zv.cfg", "[SEARCHENGINES]\nCOUNT=2\n[MATRIX]\nS0=1,x\n");
         write("skin.cfg", "[FONT]\nQUESTION_FONTSZ=huge\n");
         start();
-        QCOMPARE(m_program->messages, (QStringList{u"Type mismatch"_qs, u"Type mismatch"_qs}));
+        // Each box: the description, where it is as the checker says it, and
+        // the checker's command for the file.
+        const QString skin = m_program->dir.filePath(u"skin.cfg"_qs),
+                      language = m_program->dir.filePath(u"zv.cfg"_qs);
+        QCOMPARE(m_program->messages,
+                 (QStringList{u"Type mismatch\nWhere: %1:2: [FONT] QUESTION_FONTSZ (\"huge\")\n"
+                              "zorvane --check %1 lists every failure of this file."_qs.arg(skin),
+                              u"Type mismatch\nWhere: %1:4: [MATRIX] S0 (\"x\")\n"
+                              "zorvane --check %1 lists every failure of this file."_qs
+                                  .arg(language)}));
         QCOMPARE(control<QListWidget>("lstEngines")->count(), 2);
         // The settings the failed skin load never reached take their defaults.
         const QFont font = control<QLabel>("lblQuestion")->font();
         QCOMPARE(font.family(), u"Arial"_qs);
         QCOMPARE(font.pointSize(), 12);
         QCOMPARE(control<QListWidget>("lstEngines")->font().pointSize(), 12);
+    }
+
+    // The language file words the framing, for the skin's failures too; a
+    // long offending text is cut.
+    void failureFramingInTheFilesWords()
+    {
+        write("zv.cfg", "[FAILURE]\nWHERE=Stelle: %1\nCHECKFILE=Siehe zorvane --check %1\n");
+        write("skin.cfg", "[FONT]\nQUESTION_FONTSZ=" + QByteArray(200, 'x') + "\n");
+        start();
+        const QString skin = m_program->dir.filePath(u"skin.cfg"_qs);
+        QCOMPARE(m_program->messages,
+                 QStringList(u"Type mismatch\nStelle: %1:2: [FONT] QUESTION_FONTSZ (\"%2…\")\n"
+                             "Siehe zorvane --check %1"_qs.arg(skin, QString(60, u'x'))));
     }
 
 private:

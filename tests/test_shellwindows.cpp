@@ -7,18 +7,27 @@
 
 #include "config/programtexts.h"
 #include "shell/aboutwindow.h"
+#include "shell/colorschemewatch.h"
+#include "shell/programfiles.h"
 #include "shell/qtcatalogue.h"
 #include "testprogram.h"
 
 #include <QApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusVariant>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolTip>
 
 using namespace zv;
 
@@ -75,6 +84,117 @@ private Q_SLOTS:
             QCOMPARE(p.find<QAction>(u"fmnu"_qs + entry)->text(), u"&Ü "_qs + entry);
     }
 
+    // The desktop's usual keys reach their entries from anywhere in the
+    // window, and each menu shows its key beside the caption.
+    void shortcuts()
+    {
+        Program p;
+        p.start();
+        p.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(p.window.get()));
+        QTest::mouseClick(p.find<QPushButton>(u"cmdNext"_qs), Qt::LeftButton);
+        QCOMPARE(p.window->layoutState(), 1);
+        QTest::keyClick(p.window.get(), Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(p.window->layoutState(), 0);
+        QTest::keyClick(p.window.get(), Qt::Key_F1);
+        QCOMPARE(p.launcher.urls,
+                 QList<QUrl>{QUrl::fromLocalFile(p.dir.filePath(QStringLiteral("zvs.html")))});
+        QVERIFY(!p.quitCalled);
+        QTest::keyClick(p.window.get(), Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(p.quitCalled);
+        const auto shown = [&p](const char *entry) {
+            return p.find<QAction>(QLatin1String(entry))->shortcut().toString(
+                QKeySequence::NativeText);
+        };
+        QCOMPARE((QStringList{shown("fmnuNew"), shown("fmnuExit"), shown("fmnuContents")}),
+                 (QStringList{u"Ctrl+N"_qs, u"Ctrl+Q"_qs, u"F1"_qs}));
+    }
+
+    // What the skin names no colour for takes the form's and the list's.
+    void skinPaletteThroughout()
+    {
+        Program p;
+        // Red + 256 × green + 65536 × blue.
+        p.write(QStringLiteral("skin.cfg"), "[COLOR]\nFORM_BACKCOLOR=2105376\n"
+                                            "FORM_FORECOLOR=14737632\nLIST_BACKCOLOR=1052688\n"
+                                            "LIST_FORECOLOR=15790320\n");
+        p.start();
+        const QColor formBack(0x20, 0x20, 0x20), formFore(0xe0, 0xe0, 0xe0),
+            listBack(0x10, 0x10, 0x10), listFore(0xf0, 0xf0, 0xf0);
+        const auto colors = [](const QWidget *widget) {
+            const QPalette palette = widget->palette();
+            return QList<QColor>{palette.color(QPalette::Window), palette.color(QPalette::WindowText),
+                                 palette.color(QPalette::Base), palette.color(QPalette::Text)};
+        };
+        const QList<QColor> expected{formBack, formFore, listBack, listFore};
+        QCOMPARE(colors(p.find<QMenu>(u"fmnuHelp"_qs)), expected);
+        QCOMPARE(colors(p.window->menuBar()), expected);
+        QMessageBox box(QMessageBox::NoIcon, u"Zorvane"_qs, u"text"_qs, QMessageBox::Ok,
+                        p.window.get());
+        QCOMPARE(colors(&box), expected);
+        QCOMPARE(QToolTip::palette().color(QPalette::ToolTipBase), listBack);
+        QCOMPARE(QToolTip::palette().color(QPalette::ToolTipText), listFore);
+        // Bevels come from the dark form, not from a light palette.
+        QVERIFY(p.find<QMenu>(u"fmnuHelp"_qs)->palette().color(QPalette::Light).lightness() < 128);
+    }
+
+    // A stand-in portal on a private session bus changes the colour scheme:
+    // the shipped pair's other skin is applied where the wizard stands.
+    void followsDesktopScheme()
+    {
+        QProcess daemon;
+        daemon.start(u"dbus-daemon"_qs, {u"--session"_qs, u"--nofork"_qs, u"--print-address"_qs});
+        QVERIFY2(daemon.waitForReadyRead(10000), "dbus-daemon did not start");
+        const QString address = QString::fromUtf8(daemon.readLine()).trimmed();
+        QDBusConnection program = QDBusConnection::connectToBus(address, u"zv-program"_qs);
+        QDBusConnection portal = QDBusConnection::connectToBus(address, u"zv-portal"_qs);
+        QVERIFY(program.isConnected() && portal.isConnected());
+        QVERIFY(portal.registerService(u"org.freedesktop.portal.Desktop"_qs));
+
+        Program p;
+        QVERIFY(QDir(p.dir.path()).mkpath(u"skins/dark"_qs));
+        QVERIFY(QDir(p.dir.path()).mkpath(u"skins/light"_qs));
+        p.write(QStringLiteral("skins/dark/skin.cfg"),
+                "[GENERAL]\nNAME=Dark\n[COLOR]\nFORM_BACKCOLOR=2105376\n");
+        p.write(QStringLiteral("skins/light/skin.cfg"),
+                "[GENERAL]\nNAME=Light\n[COLOR]\nFORM_BACKCOLOR=15790320\n");
+        p.start();
+        ColorSchemeWatch watch(program);
+        connect(&watch, &ColorSchemeWatch::schemeChanged, p.window.get(), [&p](bool dark) {
+            p.window->changeSkin(shippedSkinFile(p.dir.path(), dark));
+        });
+        // A call answered on the watch's connection comes after its match rule,
+        // which the bus takes without an answer.
+        QVERIFY(program.interface()->isServiceRegistered(u"org.freedesktop.portal.Desktop"_qs));
+        QTest::mouseClick(p.find<QPushButton>(u"cmdNext"_qs), Qt::LeftButton);
+        const auto send = [&portal](const QString &group, const QString &key, uint value) {
+            QDBusMessage signal = QDBusMessage::createSignal(
+                u"/org/freedesktop/portal/desktop"_qs, u"org.freedesktop.portal.Settings"_qs,
+                u"SettingChanged"_qs);
+            signal << group << key << QVariant::fromValue(QDBusVariant(value));
+            QVERIFY(portal.send(signal));
+        };
+        const auto menuBack = [&p] {
+            return p.find<QMenu>(u"fmnuHelp"_qs)->palette().color(QPalette::Window);
+        };
+        send(u"org.freedesktop.appearance"_qs, u"color-scheme"_qs, 1);
+        QTRY_VERIFY(p.window->windowTitle().endsWith(u" Dark"_qs));
+        QCOMPARE(menuBack(), QColor(0x20, 0x20, 0x20));
+        QCOMPARE(p.window->layoutState(), 1);
+        QCOMPARE(p.window->wizard().CurrentQuestion(), 0);
+        // Other settings and "no preference" change nothing.
+        send(u"org.freedesktop.appearance"_qs, u"accent-color"_qs, 2);
+        send(u"org.freedesktop.appearance"_qs, u"color-scheme"_qs, 0);
+        send(u"org.freedesktop.appearance"_qs, u"color-scheme"_qs, 2);
+        QTRY_VERIFY(p.window->windowTitle().endsWith(u" Light"_qs));
+        QCOMPARE(menuBack(), QColor(0xf0, 0xf0, 0xf0));
+        QCOMPARE(p.window->layoutState(), 1);
+        QDBusConnection::disconnectFromBus(u"zv-program"_qs);
+        QDBusConnection::disconnectFromBus(u"zv-portal"_qs);
+        daemon.kill();
+        daemon.waitForFinished();
+    }
+
     void explanationWindow()
     {
         Program p;
@@ -128,7 +248,7 @@ private Q_SLOTS:
         const QString credits = seen.value(1);
         QVERIFY2(credits.indexOf(u"\n\r\n\r") > 0,
                  qPrintable(credits)); // LF CR twice between its parts
-        QCOMPARE(seen, QStringList({"Version 1.0.23", credits, "?", "?", "1", "Version 1.0.23",
+        QCOMPARE(seen, QStringList({"Version 1.0.7", credits, "?", "?", "1", "Version 1.0.7",
                                     credits, "Testish by the tests", "Skin by the tests", "0"}));
     }
 
@@ -172,13 +292,18 @@ private Q_SLOTS:
         QCOMPARE(seen, (QStringList{u"STARTEND.START %1"_qs, u"EXPLANATION.CAPTION %1"_qs,
                                     u"Command1: EXPLANATION.BUTTON %1"_qs,
                                     u"ABOUT.CAPTION %1"_qs, u"cmdOK: ABOUT.BUTTON %1"_qs,
-                                    u"lblVersion: ABOUT.VERSION 1.0.23"_qs, u"lblTitle: Zorvane"_qs,
+                                    u"lblVersion: ABOUT.VERSION 1.0.7"_qs, u"lblTitle: Zorvane"_qs,
                                     u"lblDescription: "_qs + credits,
                                     u"lblDisclaimer: ABOUT.NOTICE %1"_qs, u"lblSkin: ?"_qs,
                                     u"lblLanguage: ?"_qs}));
         // The skin's failure too: the language file's texts are read before the skin.
-        QCOMPARE(p.messages, (QStringList{u"FAILURE.TYPEMISMATCH %1"_qs,
-                                          u"FAILURE.TYPEMISMATCH %1"_qs,
+        const QString skin = p.dir.filePath(u"skin.cfg"_qs),
+                      language = p.dir.filePath(u"zv.cfg"_qs);
+        const QString failure = u"FAILURE.TYPEMISMATCH %1\nFAILURE.WHERE "_qs;
+        QCOMPARE(p.messages, (QStringList{failure + skin + u":2: [FONT] QUESTION_FONTSZ (\"huge\")"
+                                                         "\nFAILURE.CHECKFILE "_qs + skin,
+                                          failure + language + u":4: [MATRIX] S0 (\"x\")"
+                                                               "\nFAILURE.CHECKFILE "_qs + language,
                                           u"FAILURE.NOTADDRESS nowhere"_qs,
                                           u"FAILURE.NOBROWSER "_qs + page}));
     }

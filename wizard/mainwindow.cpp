@@ -5,6 +5,7 @@
 #include "wizard/mainwindow.h"
 
 #include "config/accessiblenames.h"
+#include "config/failuremessage.h"
 #include "config/languagefile.h"
 #include "config/programinfo.h"
 #include "config/snapshotcache.h"
@@ -14,6 +15,7 @@
 #include "skin/pictures.h"
 #include "skin/skinapply.h"
 #include "skin/skinfile.h"
+#include "skin/skinpalette.h"
 #include "wizard/answercontrols.h"
 #include "wizard/engineslist.h"
 #include "wizard/mainwindowcontrols.h"
@@ -75,16 +77,10 @@ void frmZVS::Form_Load()
     const ProfileSnapshot language = ProfileSnapshot::fromFile(LanguageFile());
     m_texts = ProgramTexts::read(language);
     m_browser->useTexts(m_texts);
-    {
-        LoadFailureReporter failures(m_services.showMessage, m_texts);
-        LoadSkin(m_skin, SkinFile(), failures);
-        failures.finish();
-    }
-    m_appliedSkin = withDefaultsForUnread(m_skin);
+    loadSkin();
     loadLanguage(language);
     SetLayout(0);
-    setWindowTitle(CaptionPrefix + m_tables.LanguageName + u' '
-                   + m_skin.SkinName);
+    showCaption();
     Question(0);
     WriteResults();
     m_controls.cmdNext->setFocus();  // Space starts the wizard and moves it on
@@ -98,9 +94,38 @@ void frmZVS::Form_Load()
     }
 }
 
+void frmZVS::changeSkin(const QString &skinFile)
+{
+    m_services.files.skinFile = skinFile;
+    loadSkin();
+    applyLayout(m_controls, m_iState,
+                {m_appliedSkin, LanguageFile(), m_texts[ProgramText::StartText],
+                 m_tables.FinishedText, m_services.programDir});
+    applySkinColors(m_controls.lblQuestion, m_appliedSkin.QuestionForeColor,
+                    m_appliedSkin.QuestionBackColor);
+    showCaption();
+}
+
+void frmZVS::loadSkin()
+{
+    LoadFailureReporter failures(m_services.showMessage, m_texts);
+    failures.setFraming(failureFraming(SkinFile(), m_texts));
+    m_skin = SkinSettings();
+    LoadSkin(m_skin, SkinFile(), failures);
+    failures.finish();
+    m_appliedSkin = withDefaultsForUnread(m_skin);
+    applySkinPalette(m_appliedSkin);
+}
+
+void frmZVS::showCaption()
+{
+    setWindowTitle(CaptionPrefix + m_tables.LanguageName + u' ' + m_skin.SkinName);
+}
+
 void frmZVS::loadLanguage(const ProfileSnapshot &languageFile)
 {
     LoadFailureReporter failures(m_services.showMessage, m_texts);
+    failures.setFraming(failureFraming(LanguageFile(), m_texts));
     LanguageFileContents contents = LoadLanguage(languageFile, failures);
     failures.finish();
     m_tables = std::move(contents.tables);

@@ -37,6 +37,9 @@ public:
     // The start-up: reads the skin and the language file in use, applies the start layout and the caption, prepares the first question
     // and fills the list.
     void Form_Load();
+    // Loads another skin while the program runs (the desktop's colour scheme
+    // changed) and applies it to the layout shown; the wizard stays where it is.
+    void changeSkin(const QString &skinFile);
 
     void SetLayout(std::int16_t iState) override;
     std::int16_t layoutState() const override { return m_iState; }
@@ -55,7 +58,9 @@ protected:
 
 private:
     void connectControls();
+    void loadSkin();
     void loadLanguage(const ProfileSnapshot &languageFile);
+    void showCaption();
     void announceStep();
     void cmdNext_Click();
     void lstEngines_DblClick();
