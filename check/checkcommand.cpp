@@ -7,6 +7,7 @@
 #include "check/checkfile.h"
 #include "check/checkreport.h"
 #include "check/fairness.h"
+#include "config/printabletext.h"
 
 #include <QCommandLineParser>
 
@@ -19,7 +20,8 @@ const QString Usage =
 
 int usageError(QTextStream &err, const QString &message)
 {
-    err << "zorvane: " << message << '\n' << Usage << '\n';
+    // The message may quote an argument.
+    err << "zorvane: " << printable(message) << '\n' << Usage << '\n';
     err.flush();
     return 2;
 }
@@ -65,8 +67,9 @@ int runCheckCommand(const QStringList &arguments, QTextStream &out, QTextStream 
         return usageError(err, u"--check needs at least one file"_qs);
 
     bool errors = false;
-    for (const QString &path : files) {
-        const FileCheck result = checkFile(path, options);
+    for (const QString &file : files) {
+        const FileCheck result = checkFile(file, options);
+        const QString path = printable(file);
         // A file that is no profile file at all, forced in with --as, would
         // otherwise bury the summary under thousands of lines: the checker
         // keeps the first of them only.
@@ -74,7 +77,8 @@ int runCheckCommand(const QStringList &arguments, QTextStream &out, QTextStream 
         for (std::size_t i = 0; i < findings.size(); ++i)
             out << findingLine(path, findings[i]) << '\n';
         if (findings.total() > findings.size())
-            out << path << ": " << findings.total() - findings.size() << " more findings not shown\n";
+            out << path << ": " << findings.total() - findings.size()
+                << " more findings not shown\n";
         errors = errors || findings.total(Finding::Kind::Error) > 0;
         out << summaryLine(path, result) << '\n';
         if (parser.isSet(fairness) && result.tables) {

@@ -42,7 +42,7 @@ QString engineNames(const std::vector<int> &engines, const LanguageTables &table
 {
     QStringList names;
     for (int e : engines)
-        names.append(tables.EngineName[std::size_t(e)]);
+        names.append(shown(tables.EngineName[std::size_t(e)]));
     return names.join(u", "_qs);
 }
 
@@ -85,7 +85,7 @@ QString fairnessReport(const Fairness &fairness, const LanguageTables &tables,
     for (std::size_t e = 0; e < fairness.leadsAlone.size(); ++e) {
         report += u"  "_qs + share(fairness.leadsAlone[e], sets, width) + u"   "_qs
                   + share(fairness.leadsByTieBreak[e], sets, width) + u"   "_qs
-                  + tables.EngineName[e] + u'\n';
+                  + shown(tables.EngineName[e]) + u'\n';
     }
     report += u"Shared top, file order decides: "_qs + share(fairness.topTies, sets)
               + u" of the sets; "_qs + QString::number(fairness.topTiesOfIdenticalRows)

@@ -4,6 +4,8 @@
 
 #include "check/finding.h"
 
+#include "config/printabletext.h"
+
 #include <algorithm>
 
 namespace zv {
@@ -56,14 +58,7 @@ void Findings::sortByLine()
 
 QString shown(const QString &text)
 {
-    QString result;
-    const QStringView view = QStringView(text).first(std::min(text.size(), LongestShownText));
-    for (QChar c : view) {
-        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
-            result += u"\\x"_qs + QString::number(c.unicode(), 16).rightJustified(2, u'0');
-        else
-            result += c;
-    }
+    QString result = printable(QStringView(text).first(std::min(text.size(), LongestShownText)));
     if (text.size() > LongestShownText)
         result += u"…"_qs;
     return result;

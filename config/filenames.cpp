@@ -49,7 +49,8 @@ QByteArray fileNameBytes(const QString &name)
     bytes.reserve(name.size());
     for (qsizetype i = 0; i < name.size(); ++i) {
         const QChar c = name[i];
-        const bool pair = c.isHighSurrogate() && i + 1 < name.size() && name[i + 1].isLowSurrogate();
+        const bool pair =
+            c.isHighSurrogate() && i + 1 < name.size() && name[i + 1].isLowSurrogate();
         // A low surrogate after a high one went with it as a pair.
         const bool escapedByte =
             c.unicode() >= EscapedByteBase + 0x80 && c.unicode() <= EscapedByteBase + 0xFF;

@@ -22,5 +22,9 @@ QByteArray fileNameBytes(const QString &name);
 // What lies at a path, asked of the system by the name's bytes.
 enum class PathKind { None, RegularFile, Directory, Other };
 PathKind pathKind(const QString &path);
+inline bool isRegularFile(const QString &path)
+{
+    return pathKind(path) == PathKind::RegularFile;
+}
 
 } // namespace zv
