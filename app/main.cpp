@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "check/checkcommand.h"
+#include "config/filenames.h"
 #include "shell/browser.h"
 #include "shell/colorscheme.h"
 #include "shell/colorschemewatch.h"
@@ -18,7 +19,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
-#include <QFileInfo>
 #include <QLocale>
 #include <QTextStream>
 #include <QTime>
@@ -66,7 +66,7 @@ int main(int argc, char *argv[])
     inputs.uiLanguages = QLocale::system().uiLanguages();
     // Asked before the style below replaces the platform's palette.
     inputs.prefersDark = zv::desktopPrefersDark;
-    inputs.exists = [](const QString &path) { return QFileInfo::exists(path); };
+    inputs.exists = [](const QString &path) { return zv::pathKind(path) != zv::PathKind::None; };
     inputs.unusable = zv::unusableFileReason;
     const zv::ProgramFiles files = zv::chooseProgramFiles(inputs);
     for (const QString &problem : files.problems)

@@ -7,6 +7,7 @@
 #include "check/checkfile.h"
 #include "check/checkreport.h"
 #include "check/fairness.h"
+#include "config/printabletext.h"
 
 #include <QCommandLineParser>
 
@@ -14,16 +15,13 @@ namespace zv {
 
 namespace {
 
-// A file that is no profile file at all, forced in with --as, would
-// otherwise bury the summary under thousands of lines.
-constexpr std::size_t ShownFindings = 200;
-
 const QString Usage =
     QStringLiteral("usage: zorvane --check FILE... [--as language|skin] [--fairness]");
 
 int usageError(QTextStream &err, const QString &message)
 {
-    err << "zorvane: " << message << '\n' << Usage << '\n';
+    // The message may quote an argument.
+    err << "zorvane: " << printable(message) << '\n' << Usage << '\n';
     err.flush();
     return 2;
 }
@@ -69,18 +67,19 @@ int runCheckCommand(const QStringList &arguments, QTextStream &out, QTextStream 
         return usageError(err, u"--check needs at least one file"_qs);
 
     bool errors = false;
-    for (const QString &path : files) {
-        const FileCheck result = checkFile(path, options);
-        for (std::size_t i = 0; i < result.findings.size(); ++i) {
-            const Finding &finding = result.findings[i];
-            errors = errors || finding.kind == Finding::Kind::Error;
-            if (i < ShownFindings)
-                out << findingLine(path, finding) << '\n';
-        }
-        if (result.findings.size() > ShownFindings) {
-            out << path << ": " << result.findings.size() - ShownFindings
+    for (const QString &file : files) {
+        const FileCheck result = checkFile(file, options);
+        const QString path = printable(file);
+        // A file that is no profile file at all, forced in with --as, would
+        // otherwise bury the summary under thousands of lines: the checker
+        // keeps the first of them only.
+        const Findings &findings = result.findings;
+        for (std::size_t i = 0; i < findings.size(); ++i)
+            out << findingLine(path, findings[i]) << '\n';
+        if (findings.total() > findings.size())
+            out << path << ": " << findings.total() - findings.size()
                 << " more findings not shown\n";
-        }
+        errors = errors || findings.total(Finding::Kind::Error) > 0;
         out << summaryLine(path, result) << '\n';
         if (parser.isSet(fairness) && result.tables) {
             const LanguageTables &tables = *result.tables;

@@ -8,8 +8,8 @@
 #include "check/knownkeys.h"
 #include "check/languagerules.h"
 #include "check/skinrules.h"
+#include "config/filenames.h"
 
-#include <QFileInfo>
 
 #include <algorithm>
 
@@ -21,14 +21,15 @@ using Kind = Finding::Kind;
 
 QString unreadable(const QString &path, ProfileSnapshot::Source source)
 {
-    const QFileInfo info(path);
+    const PathKind kind = pathKind(path);
     switch (source) {
     case ProfileSnapshot::Source::Missing:
-        return info.exists() ? u"cannot read the file"_qs : u"no such file"_qs;
+        return kind != PathKind::None ? u"cannot read the file"_qs : u"no such file"_qs;
     case ProfileSnapshot::Source::NotRegularFile:
-        return info.isDir() ? u"is a directory, not a file"_qs
-                            : u"is no regular file (a pipe or a device): the program does not "
-                              "read it"_qs;
+        return kind == PathKind::Directory
+                   ? u"is a directory, not a file"_qs
+                   : u"is no regular file (a pipe or a device): the program does not "
+                     "read it"_qs;
     case ProfileSnapshot::Source::TooLarge:
         return u"is larger than "_qs + QString::number(MaxProfileFileSize / (1024 * 1024))
                + u" MiB: the program does not read it and shows its defaults"_qs;
@@ -96,8 +97,7 @@ FileCheck checkFile(const ProfileSnapshot &file, const CheckOptions &options)
                                   "name the kind with --as language or --as skin"_qs});
         break;
     }
-    std::stable_sort(check.findings.begin(), check.findings.end(),
-                     [](const Finding &a, const Finding &b) { return a.line < b.line; });
+    check.findings.sortByLine();
     return check;
 }
 

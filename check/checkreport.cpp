@@ -42,7 +42,7 @@ QString engineNames(const std::vector<int> &engines, const LanguageTables &table
 {
     QStringList names;
     for (int e : engines)
-        names.append(tables.EngineName[std::size_t(e)]);
+        names.append(shown(tables.EngineName[std::size_t(e)]));
     return names.join(u", "_qs);
 }
 
@@ -56,16 +56,16 @@ QString findingLine(const QString &path, const Finding &finding)
 
 QString summaryLine(const QString &path, const FileCheck &check)
 {
-    qsizetype counts[3] = {0, 0, 0};
-    for (const Finding &finding : check.findings)
-        ++counts[int(finding.kind)];
+    using Kind = Finding::Kind;
+    const Findings &findings = check.findings;
     QString kind = u"file"_qs;
     if (check.kind == FileKind::Language)
         kind = u"language file"_qs;
     else if (check.kind == FileKind::Skin)
         kind = u"skin"_qs;
-    return path + u": "_qs + kind + u": "_qs + counted(counts[0], "error") + u", "_qs
-           + counted(counts[1], "warning") + u", "_qs + counted(counts[2], "note");
+    return path + u": "_qs + kind + u": "_qs + counted(findings.total(Kind::Error), "error")
+           + u", "_qs + counted(findings.total(Kind::Warning), "warning") + u", "_qs
+           + counted(findings.total(Kind::Note), "note");
 }
 
 QString fairnessReport(const Fairness &fairness, const LanguageTables &tables,
@@ -85,7 +85,7 @@ QString fairnessReport(const Fairness &fairness, const LanguageTables &tables,
     for (std::size_t e = 0; e < fairness.leadsAlone.size(); ++e) {
         report += u"  "_qs + share(fairness.leadsAlone[e], sets, width) + u"   "_qs
                   + share(fairness.leadsByTieBreak[e], sets, width) + u"   "_qs
-                  + tables.EngineName[e] + u'\n';
+                  + shown(tables.EngineName[e]) + u'\n';
     }
     report += u"Shared top, file order decides: "_qs + share(fairness.topTies, sets)
               + u" of the sets; "_qs + QString::number(fairness.topTiesOfIdenticalRows)

@@ -13,6 +13,7 @@ namespace zv {
 
 // One finding in the form compilers use, so editors and CI can jump to it:
 // "FILE:LINE: error: message", or "FILE: error: message" without a line.
+// `path` is written as given: pass it through printable() first.
 QString findingLine(const QString &path, const Finding &finding);
 
 // The summary of one file: "FILE: language file: 1 error, 2 warnings, 0 notes".

@@ -101,6 +101,10 @@ void checkKeys(const ProfileSnapshot &file, Findings &findings)
     for (const ProfileSnapshot::Key &key : file.keys()) {
         if (key.section < 0 || !file.sections()[std::size_t(key.section)].counts)
             continue;
+        if (!key.counts && !findings.wanted(key.line)) {
+            findings.count(Kind::Warning);
+            continue;
+        }
         const QString name = file.keyName(key);
         if (!key.counts) {
             const QString section = file.sectionName(file.sections()[std::size_t(key.section)]);

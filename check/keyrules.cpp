@@ -53,6 +53,10 @@ void checkPresentKeys(const ProfileSnapshot &file, const KnownKeys &known, Findi
         const QString name = file.keyName(key);
         switch (known.use(section, name)) {
         case KnownKeys::Use::Unknown:
+            if (!findings.wanted(key.line)) {
+                findings.count(Kind::Warning);
+                break;
+            }
             findings.push_back({Kind::Warning, key.line,
                                 unknownKeyMessage(known, section, name, ++unknown <= HintedKeys)});
             break;

@@ -13,6 +13,8 @@
 #include "config/menucaptions.h"
 #include "shell/browser.h"
 
+#include <QRegularExpression>
+
 #include <cmath>
 
 namespace zv {
@@ -120,14 +122,44 @@ void checkAddress(const ProfileSnapshot &file, const QString &address, const cha
                             + u"\": only http and https addresses with a host open"_qs});
 }
 
+// The scheme a link names ("file" of "file:///etc/passwd"), or nothing;
+// "host:8080/path" names a port, not a scheme.
+QString linkScheme(const QString &link)
+{
+    static const QRegularExpression scheme(u"^([A-Za-z][A-Za-z0-9+.-]*):(?!\\d+(/|$))"_qs);
+    return scheme.match(link).captured(1).toLower();
+}
+
+// The program puts "http://" before a link of any other scheme, so such a
+// link opens a web address its author did not mean.
+bool checkLinkScheme(const ProfileSnapshot &file, const QString &link, const QString &key,
+                     Findings &findings)
+{
+    const QString scheme = linkScheme(link);
+    const std::optional<QUrl> opened = webAddress(engineAddress(link));
+    if (scheme.isEmpty() || scheme == u"http"_qs || scheme == u"https"_qs || !opened)
+        return false;
+    findings.push_back({Kind::Warning, lineOf(file, u"LINKS"_qs, key),
+                        u"[LINKS] "_qs + key + u": \""_qs + shown(link) + u"\" is a "_qs
+                            + shown(scheme) + u" address; the program opens only web addresses "
+                            "and would open \""_qs + shown(opened->toString()) + u"\""_qs});
+    return true;
+}
+
 void checkAddresses(const ProfileSnapshot &file, const LanguageTables &tables, Findings &findings)
 {
     for (int e = 0; e < tables.engines(); ++e) {
-        checkAddress(file, engineAddress(tables.EngineLink[std::size_t(e)]), "LINKS",
-                     u"LINK"_qs + QString::number(e), findings);
+        const QString &link = tables.EngineLink[std::size_t(e)];
+        const QString key = u"LINK"_qs + QString::number(e);
+        if (!checkLinkScheme(file, link, key, findings))
+            checkAddress(file, engineAddress(link), "LINKS", key, findings);
     }
     checkAddress(file, tables.Url1, "URL", QStringLiteral("URL1"), findings);
     checkAddress(file, tables.Url2, "URL", QStringLiteral("URL2"), findings);
+    // Optional: without it, Online help opens the local help page.
+    const QString help = file.value(u"URL"_qs, u"HELP"_qs, QString());
+    if (!help.isEmpty())
+        checkAddress(file, help, "URL", QStringLiteral("HELP"), findings);
 }
 
 // IMPORTANT and BACK captions that the file gives but no control shows: an

@@ -27,7 +27,7 @@ void LoadFailureFindings::report(const LoadFailure &failure)
         u'[' + failure.section + u"] "_qs + failure.key + u": "_qs + failure.description;
     if (!failure.text.isEmpty())
         message += u" (\""_qs + shown(failure.text) + u"\")"_qs;
-    m_findings.push_back({Finding::Kind::Error, failure.line, message});
+    m_findings.push_back({Finding::Kind::Error, failure.line, message + m_consequence});
 }
 
 void LoadFailureFindings::finish()

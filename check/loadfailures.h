@@ -17,13 +17,18 @@ namespace zv {
 class LoadFailureFindings : public FailureReporter
 {
 public:
-    explicit LoadFailureFindings(Findings &findings) : m_findings(findings) {}
+    // `consequence` ends every message of a failure.
+    explicit LoadFailureFindings(Findings &findings, const QString &consequence = {})
+        : m_findings(findings), m_consequence(consequence)
+    {
+    }
 
     void report(const LoadFailure &failure) override;
     void finish();
 
 private:
     Findings &m_findings;
+    QString m_consequence;
     int m_lastLine = -1;
     QString m_lastDescription;
     int m_repeats = 0;

@@ -7,6 +7,7 @@
 #include "check/keyrules.h"
 #include "check/knownkeys.h"
 #include "check/loadfailures.h"
+#include "config/conversions.h"
 #include "skin/skincolor.h"
 #include "skin/skinfile.h"
 
@@ -26,6 +27,10 @@ constexpr double MinimumContrast = 4.5;
 const QLatin1String ForeSuffix("_FORECOLOR");
 const QLatin1String BackSuffix("_BACKCOLOR");
 const QLatin1String FontNameSuffix("_FONTNM");
+const QLatin1String FontSizeSuffix("_FONTSZ");
+
+// Larger letters no longer fit the fixed window: its texts are cut off.
+constexpr int LargestFittingFontSize = 72;
 
 struct Setting
 {
@@ -86,6 +91,18 @@ void checkContrast(const Setting &fore, const Setting &back, Findings &findings)
                             + u":1, below the 4.5:1 that text needs to be read easily"_qs});
 }
 
+void checkFontSize(const Setting &size, Findings &findings)
+{
+    const Result<std::int16_t> points = fontSizeFromText(size.text);
+    if (!points.ok() || points.value() <= LargestFittingFontSize)
+        return;
+    findings.push_back({Kind::Warning, size.line,
+                        u"[FONT] "_qs + size.key + u" "_qs + QString::number(points.value())
+                            + u" points is larger than "_qs
+                            + QString::number(LargestFittingFontSize)
+                            + u": the texts no longer fit the window"_qs});
+}
+
 void checkFont(const Setting &font, const FontStandIn &fontStandIn, Findings &findings)
 {
     if (font.text.trimmed().isEmpty())
@@ -103,13 +120,11 @@ void checkFont(const Setting &font, const FontStandIn &fontStandIn, Findings &fi
 
 void checkSkinFile(const ProfileSnapshot &file, const FontStandIn &fontStandIn, Findings &findings)
 {
-    const std::size_t before = findings.size();
-    LoadFailureFindings failures(findings);
+    // The load stops at its first failure.
+    LoadFailureFindings failures(findings, u"; the program reads no further key of the skin"_qs);
     SkinSettings skin;
     LoadSkin(skin, file, failures);
     failures.finish();
-    if (findings.size() > before)
-        findings.back().message += u"; the program reads no further key of the skin"_qs;
     checkKnownKeys(file, KnownKeys::skin(), findings);
 
     const auto names = skinKeyNames();
@@ -120,6 +135,8 @@ void checkSkinFile(const ProfileSnapshot &file, const FontStandIn &fontStandIn, 
                 checkColor(current, findings);
         } else if (current.key.endsWith(FontNameSuffix)) {
             checkFont(current, fontStandIn, findings);
+        } else if (current.key.endsWith(FontSizeSuffix)) {
+            checkFontSize(current, findings);
         }
         if (!current.key.endsWith(ForeSuffix))
             continue;

@@ -4,7 +4,7 @@
 
 #include "config/filestamp.h"
 
-#include <QFile>
+#include "config/filenames.h"
 
 #include <tuple>
 
@@ -22,7 +22,7 @@ bool operator==(const FileStamp &a, const FileStamp &b)
 std::optional<FileStamp> stampOf(const QString &path)
 {
     struct stat info;
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+    if (::stat(fileNameBytes(path).constData(), &info) != 0)
         return std::nullopt;
     return FileStamp{info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
 }

@@ -8,6 +8,7 @@
 #include "config/languagekeys.h"
 #include "config/matrixrow.h"
 #include "config/profilesnapshot.h"
+#include "config/snapshotcache.h"
 
 #include <cmath>
 #include <cstring>
@@ -204,7 +205,7 @@ void loadMatrixRow(const LanguageReader &reader, LanguageTables &tables, int e)
 
 LanguageFileContents LoadLanguage(const QString &languageFile, FailureReporter &failures)
 {
-    return LoadLanguage(ProfileSnapshot::fromFile(languageFile), failures);
+    return LoadLanguage(*currentSnapshot(languageFile), failures);
 }
 
 LanguageFileContents LoadLanguage(const ProfileSnapshot &languageFile, FailureReporter &failures)

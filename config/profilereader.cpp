@@ -4,12 +4,14 @@
 
 #include "config/profilereader.h"
 
+#include "config/snapshotcache.h"
+
 namespace zv {
 
 QString ReadIniValue(const QString &section, const QString &key, const QString &defaultValue,
                      const QString &file)
 {
-    return ProfileSnapshot::fromFile(file).value(section, key, defaultValue);
+    return currentSnapshot(file)->value(section, key, defaultValue);
 }
 
 } // namespace zv

@@ -10,11 +10,12 @@
 
 namespace zv {
 
-// Reads one value from a profile (INI) file, reading the file anew at every
-// call: no cache, no handle kept, so an edit between two calls is seen. The
-// file reads as ProfileSnapshot describes. Returns the value (the empty text
-// for "KEY="), or `defaultValue` when the file, the section, the key or its
-// equals sign is missing.
+// Reads one value from a profile (INI) file, read anew whenever it changed
+// (currentSnapshot), so an edit between two calls is seen and an
+// unchanged file costs no reading. The file reads as ProfileSnapshot
+// describes. Returns the value (the empty text for "KEY="), or
+// `defaultValue` when the file, the section, the key or its equals sign is
+// missing.
 QString ReadIniValue(const QString &section, const QString &key, const QString &defaultValue,
                      const QString &file);
 

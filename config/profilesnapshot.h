@@ -37,6 +37,8 @@ constexpr qint64 MaxProfileFileSize = 64 * 1024 * 1024;
 // - Text is UTF-16 when the file starts with its byte-order mark, UTF-8
 //   (byte-order mark optional) when the file is valid UTF-8, otherwise
 //   Windows-1252.
+// Indexing and every lookup take time in proportion to the names involved,
+// however the file's names were chosen.
 class ProfileSnapshot
 {
 public:
@@ -52,17 +54,16 @@ public:
         std::uint32_t nameLength = 0;
     };
 
-    // A line inside a section, or a stray line above the first section.
+    // A line inside a section, or a stray line above the first section. Kept
+    // to 16 bytes, as a file of short lines holds millions of them.
     struct Key
     {
         int section = -1;          // index into sections(); -1 above the first
         int line = 0;              // 1-based
-        bool counts = false;       // the key a lookup finds
-        bool hasValue = false;     // false: the line has no '='
-        std::uint32_t nameBegin = 0;
-        std::uint32_t nameLength = 0;
-        std::uint32_t valueBegin = 0;
-        std::uint32_t valueLength = 0;
+        std::uint32_t begin = 0;   // the line's text without the blanks around it
+        std::uint32_t end : 30 = 0;
+        bool counts : 1 = false;   // the key a lookup finds
+        bool hasValue : 1 = false; // false: the line has no '='
     };
 
     // An empty snapshot: every lookup finds nothing.
@@ -70,8 +71,10 @@ public:
 
     // Reads the file; a missing or unreadable file, anything that is not a
     // regular file and a file larger than MaxProfileFileSize give an empty
-    // snapshot whose source() says why.
+    // snapshot whose source() says why. The path may hold any bytes a file
+    // name can (see fileNameBytes).
     static ProfileSnapshot fromFile(const QString &path);
+    // More than MaxProfileFileSize bytes give an empty snapshot too.
     static ProfileSnapshot fromBytes(QByteArray bytes);
 
     Source source() const { return m_source; }
@@ -101,7 +104,17 @@ public:
     bool valueIsCut(const Key &key) const;
 
 private:
+    // An open-addressing table of entry numbers + 1 (0: free slot).
+    struct NameTable
+    {
+        std::vector<std::uint32_t> slots;
+        std::size_t entries = 0;
+    };
+
     QByteArrayView bytes(std::uint32_t begin, std::uint32_t length) const;
+    QByteArrayView sectionNameBytes(const Section &section) const;
+    QByteArrayView keyNameBytes(const Key &key) const;
+    std::optional<QByteArrayView> valueBytes(const Key &key) const;
     QString decode(QByteArrayView bytes) const;
     void parse();
     void index();
@@ -111,8 +124,8 @@ private:
     QByteArray m_text;  // UTF-8 or Windows-1252, without byte-order mark
     std::vector<Section> m_sections;
     std::vector<Key> m_keys;
-    std::vector<std::uint32_t> m_sectionSlots;  // open addressing: entry + 1, 0 empty
-    std::vector<std::uint32_t> m_keySlots;
+    NameTable m_sectionTable;
+    NameTable m_keyTable;
 };
 
 } // namespace zv

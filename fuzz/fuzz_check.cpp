@@ -18,7 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     options.fontStandIn = [](const QString &family) { return family; };
     for (zv::FileKind kind : {zv::FileKind::Language, zv::FileKind::Skin}) {
         options.kind = kind;
-        for (const zv::Finding &finding : zv::checkFile(file, options).findings) {
+        const zv::Findings findings = zv::checkFile(file, options).findings;
+        for (std::size_t i = 0; i < findings.size(); ++i) {
+            const zv::Finding &finding = findings[i];
             if (finding.message.isEmpty())
                 fuzzFinding("a finding without a message");
             if (finding.line < 0 || finding.line > lines)

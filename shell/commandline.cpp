@@ -4,6 +4,9 @@
 
 #include "shell/commandline.h"
 
+#include "config/filenames.h"
+#include "config/printabletext.h"
+
 #include <QCommandLineParser>
 
 #include <cstdio>
@@ -59,7 +62,7 @@ QStringList argumentList(int argc, char *argv[])
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+        arguments.append(fileNameFromBytes(argv[i]));
     return arguments;
 }
 
@@ -112,7 +115,8 @@ CommandLine parseCommandLine(const QStringList &arguments)
     if (!error.isEmpty()) {
         command.request = CommandLine::Request::UsageError;
         command.text =
-            QStringLiteral("zorvane: %1\nTry 'zorvane --help' for more information.\n").arg(error);
+            QStringLiteral("zorvane: %1\nTry 'zorvane --help' for more information.\n")
+                .arg(printable(error));
     } else if (parser.isSet(help)) {
         command.request = CommandLine::Request::Help;
         command.text = helpText(parser);

@@ -23,7 +23,8 @@ struct CommandLine
     QString text;
 };
 
-// The command line's words as Qt reads them, the program's name first.
+// The command line's words, the program's name first; bytes that are no
+// UTF-8 are kept (fileNameFromBytes), so any file name can be passed.
 QStringList argumentList(int argc, char *argv[]);
 
 // Reads the arguments (the program's name first). An unknown option, an

@@ -4,6 +4,7 @@
 
 #include "shell/programfiles.h"
 
+#include "config/printabletext.h"
 #include "config/profilesnapshot.h"
 
 #include <QDir>
@@ -58,7 +59,7 @@ public:
             if (m_passedOver.size() == passedOver)
                 m_problems.append(QStringLiteral("--%1 %2: no such file or shipped %1, so it is "
                                              "not used.")
-                                  .arg(option, value));
+                                  .arg(option, printable(value)));
         }
         const QString found = firstExisting(others);
         return found.isEmpty() ? last : found;

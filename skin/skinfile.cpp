@@ -6,6 +6,7 @@
 
 #include "config/conversions.h"
 #include "config/profilesnapshot.h"
+#include "config/snapshotcache.h"
 
 #include <array>
 #include <variant>
@@ -100,7 +101,7 @@ QString store(SkinSettings &skin, const Field &field, const QString &text)
 
 void LoadSkin(SkinSettings &skin, const QString &skinFile, FailureReporter &failures)
 {
-    LoadSkin(skin, ProfileSnapshot::fromFile(skinFile), failures);
+    LoadSkin(skin, *currentSnapshot(skinFile), failures);
 }
 
 void LoadSkin(SkinSettings &skin, const ProfileSnapshot &skinFile, FailureReporter &failures)

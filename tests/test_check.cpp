@@ -9,6 +9,8 @@
 
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace zv;
 using Kind = Finding::Kind;
 
@@ -65,6 +67,10 @@ private Q_SLOTS:
         writeTestFile(m_dir, u"error"_qs, edited(Language, "S1=2,-2", "S1=2,x"));
         writeTestFile(m_dir, u"skips"_qs,
                       edited(Language, "COUNT=2\nQ0", "COUNT=2\nSKIP=No preference\nQ0"));
+        writeTestFile(m_dir, u"esc\x1b[2J"_qs, Language);
+        writeTestFile(m_dir, u"many"_qs,
+                      edited(Language, "NEW=&New\n", "NEW=&New\n" + QByteArray("new=x\n").repeated(210)));
+        QCOMPARE(mkfifo(QFile::encodeName(m_dir.filePath(u"pipe"_qs)).constData(), 0600), 0);
         QFile huge(m_dir.filePath(u"huge"_qs));
         QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(MaxProfileFileSize + 1));
     }
@@ -175,7 +181,20 @@ private Q_SLOTS:
         QTest::newRow("address the browser rule refuses")
             << edited(L, "URL2=https://two.example/", "URL2=file:///etc/passwd")
             << QList<E>{{Kind::Warning, "URL2=", "URL2"}};
+        QTest::newRow("link of another scheme")
+            << edited(L, "LINK1=beta.example", "LINK1=file:///etc/passwd")
+            << QList<E>{{Kind::Warning, "LINK1=", "is a file address"}};
+        QTest::newRow("link with a port")
+            << edited(L, "LINK1=beta.example", "LINK1=beta.example:8080/") << QList<E>{};
+        QTest::newRow("help address the browser rule refuses")
+            << edited(L, "URL2=https://two.example/", "URL2=https://two.example/\nHELP=x:y")
+            << QList<E>{{Kind::Warning, "HELP=x", "HELP"}};
 
+        QTest::newRow("font size beyond 72")
+            << edited(Skin, "TEXT_FONTSZ=12", "TEXT_FONTSZ=73")
+            << QList<E>{{Kind::Warning, "TEXT_FONTSZ", "73 points"}};
+        QTest::newRow("font size of 72")
+            << edited(Skin, "TEXT_FONTSZ=12", "TEXT_FONTSZ=72") << QList<E>{};
         QTest::newRow("font size no number")
             << edited(Skin, "TEXT_FONTSZ=12", "TEXT_FONTSZ=big")
             << QList<E>{{Kind::Error, "TEXT_FONTSZ", "no further key"}};
@@ -227,7 +246,14 @@ private Q_SLOTS:
             << QStringList{u"--as"_qs, u"language"_qs, u"@skin"_qs} << 0 << u"@skin: language"_qs;
         QTest::newRow("missing file")
             << QStringList{u"@absent"_qs} << 1 << u"@absent: error: no such file"_qs;
-        QTest::newRow("directory") << QStringList{u"@."_qs} << 1 << u"@.: error: "_qs;
+        QTest::newRow("directory")
+            << QStringList{u"@."_qs} << 1 << u"@.: error: is a directory"_qs;
+        QTest::newRow("pipe")
+            << QStringList{u"@pipe"_qs} << 1 << u"@pipe: error: is no regular file"_qs;
+        QTest::newRow("control characters in a path")
+            << QStringList{u"@esc\x1b[2J"_qs} << 0 << u"@esc\\x1b[2J: language file: 0 errors"_qs;
+        QTest::newRow("findings beyond the 200 shown")
+            << QStringList{u"@many"_qs} << 0 << u"@many: 10 more findings not shown"_qs;
         QTest::newRow("file beyond the size the program reads")
             << QStringList{u"@huge"_qs} << 1 << u"@huge: error: is larger than 64 MiB"_qs;
         // Beta leads alone after Yes-No and No-No; Alpha and Gamma share their row and the top

@@ -13,6 +13,7 @@
 #include "shell/programfiles.h"
 
 #include <QDBusVariant>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -109,6 +110,10 @@ private Q_SLOTS:
             << QStringList{u".."_qs, u"..\\dark"_qs, QString()}
             << Shipped + QStringList{P + u"zv.cfg"_qs} << en << false
             << QStringList{P + u"zv.cfg"_qs, light, help} << 2 << true << QStringList();
+        QTest::newRow("a skin name cannot leave its folder")
+            << QStringList{QString(), u".."_qs, QString()}
+            << Shipped + QStringList{P + u"skin.cfg"_qs} << en << false
+            << QStringList{en_cfg, P + u"skin.cfg"_qs, help} << 1 << false << QStringList();
         QTest::newRow("unusable files are passed over and reported")
             << none << own + QStringList{P + u"zv.cfg"_qs} << de << true
             << QStringList{P + u"zv.cfg"_qs, dark, help} << 2 << true
@@ -143,7 +148,10 @@ private Q_SLOTS:
             wasAsked = true;
             return dark;
         };
-        in.exists = [&existing](const QString &path) { return existing.contains(path); };
+        // The system resolves "..", so the fake does too.
+        in.exists = [&existing](const QString &path) {
+            return existing.contains(QDir::cleanPath(path));
+        };
         in.unusable = [&unusable](const QString &path) {
             return unusable.contains(path) ? u"not readable"_qs : QString();
         };
