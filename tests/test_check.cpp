@@ -68,8 +68,8 @@ private Q_SLOTS:
         writeTestFile(m_dir, u"skips"_qs,
                       edited(Language, "COUNT=2\nQ0", "COUNT=2\nSKIP=No preference\nQ0"));
         writeTestFile(m_dir, u"esc\x1b[2J"_qs, Language);
-        writeTestFile(m_dir, u"many"_qs,
-                      edited(Language, "NEW=&New\n", "NEW=&New\n" + QByteArray("new=x\n").repeated(210)));
+        const QByteArray repeats = QByteArray("new=x\n").repeated(210);
+        writeTestFile(m_dir, u"many"_qs, edited(Language, "NEW=&New\n", "NEW=&New\n" + repeats));
         QCOMPARE(mkfifo(QFile::encodeName(m_dir.filePath(u"pipe"_qs)).constData(), 0600), 0);
         QFile huge(m_dir.filePath(u"huge"_qs));
         QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(MaxProfileFileSize + 1));
@@ -151,6 +151,10 @@ private Q_SLOTS:
                                          << QList<E>{{Kind::Warning, "[MENUS]", "[MENU]?"}};
         QTest::newRow("repeated section") << L + "[menu]\nFILE=x\n"
                                           << QList<E>{{Kind::Warning, "[menu]", "line 30"}};
+        QByteArray crlf = L;
+        QTest::newRow("repeated key, CRLF line ends")
+            << edited(crlf.replace("\n", "\r\n"), "NEW=&New\r\n", "NEW=&New\r\nnew=x\r\n")
+            << QList<E>{{Kind::Warning, "new=x", "new repeats"}};
         QTest::newRow("repeated key") << edited(L, "NEW=&New\n", "NEW=&New\nnew=x\n")
                                       << QList<E>{{Kind::Warning, "new=x", "new"}};
         QTest::newRow("key without equals sign")

@@ -66,6 +66,12 @@ private Q_SLOTS:
             QByteArray("\xFF\xFE[\0S\0]\0\n\0K\0=\0\xE4\0\n\0", 18), "S", "K", "ä");
         row("UTF-16BE with byte-order mark",
             QByteArray("\xFE\xFF\0[\0S\0]\0\n\0K\0=\0\xE4\0\n", 18), "S", "K", "ä");
+        QTest::newRow("value of 999 characters whole")
+            << "[S]\nK=" + QByteArray(998, 'v') + "w\n" << u"S"_qs << u"K"_qs
+            << QString(998, u'v') + u'w';
+        row("overlong NUL makes the file 1252", "[S]\nK=a\xC0\x80\n", "S", "K", "aÀ€");
+        row("overlong three bytes make the file 1252", "[S]\nK=\xE0\x80\x80\n", "S", "K",
+            "à€€");
         QTest::newRow("values cut to 999 characters") << "[S]\nK=" + QByteArray(1000, 'v')
                                                       << u"S"_qs << u"K"_qs << QString(999, u'v');
         row("non-ASCII names ignore case", "[\xC3\x9C" "BER]\nK=1\n", "über",
