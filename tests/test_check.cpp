@@ -68,6 +68,8 @@ private Q_SLOTS:
         writeTestFile(m_dir, u"skips"_qs,
                       edited(Language, "COUNT=2\nQ0", "COUNT=2\nSKIP=No preference\nQ0"));
         writeTestFile(m_dir, u"esc\x1b[2J"_qs, Language);
+        writeTestFile(m_dir, u"named"_qs,
+                      edited(Language, "ENGINE0=Alpha", "ENGINE0=Al\x1b]0;t\x07pha"));
         const QByteArray repeats = QByteArray("new=x\n").repeated(210);
         writeTestFile(m_dir, u"many"_qs, edited(Language, "NEW=&New\n", "NEW=&New\n" + repeats));
         QCOMPARE(mkfifo(QFile::encodeName(m_dir.filePath(u"pipe"_qs)).constData(), 0600), 0);
@@ -256,6 +258,9 @@ private Q_SLOTS:
             << QStringList{u"@pipe"_qs} << 1 << u"@pipe: error: is no regular file"_qs;
         QTest::newRow("control characters in a path")
             << QStringList{u"@esc\x1b[2J"_qs} << 0 << u"@esc\\x1b[2J: language file: 0 errors"_qs;
+        QTest::newRow("fairness report escapes names")
+            << QStringList{u"--fairness"_qs, u"@named"_qs} << 0
+            << u"   Al\\x1b]0;t\\x07pha\n"_qs;
         QTest::newRow("findings beyond the 200 shown")
             << QStringList{u"@many"_qs} << 0 << u"@many: 10 more findings not shown"_qs;
         QTest::newRow("file beyond the size the program reads")
