@@ -283,6 +283,9 @@ private Q_SLOTS:
                                     "License GPLv3\\+: .*\n.*\n.*NO WARRANTY.*\n$"_qs << 0;
         QTest::newRow("unknown option") << u"--help --colour=red"_qs << R::UsageError << none
                                         << u"^zorvane: Unknown option 'colour'.\n"_qs << 2;
+        QTest::newRow("control characters in an option")
+            << u"--colour\x1b]0;t\x07"_qs << R::UsageError << none
+            << u"^zorvane: Unknown option 'colour\\\\x1b]0;t\\\\x07'.\n"_qs << 2;
         QTest::newRow("missing value")
             << u"--skin"_qs << R::UsageError << none << u"Missing value after '--skin'"_qs << 2;
         QTest::newRow("checker options without --check")
