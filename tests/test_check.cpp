@@ -210,6 +210,15 @@ private Q_SLOTS:
         QTest::newRow("low contrast")
             << edited(Skin, "LIST_FORECOLOR=16777215", "LIST_FORECOLOR=3355443")
             << QList<E>{{Kind::Warning, "LIST_FORECOLOR", "1.66:1"}};
+        // The program draws an unusable foreground colour white.
+        QTest::newRow("foreground out of range on white")
+            << edited(edited(Skin, "LIST_BACKCOLOR=0", "LIST_BACKCOLOR=16777215"),
+                      "LIST_FORECOLOR=16777215", "LIST_FORECOLOR=-5")
+            << QList<E>{{Kind::Warning, "LIST_FORECOLOR", "\"-5\""},
+                        {Kind::Warning, "LIST_FORECOLOR", "1.00:1"}};
+        QTest::newRow("foreground out of range on black")
+            << edited(Skin, "LIST_FORECOLOR=16777215", "LIST_FORECOLOR=16777216")
+            << QList<E>{{Kind::Warning, "LIST_FORECOLOR", "16777216"}};
         QTest::newRow("font standing in")
             << edited(Skin, "EXPL_FONTNM=Sans", "EXPL_FONTNM=Missing")
             << QList<E>{{Kind::Note, "EXPL_FONTNM", "\"Sans\" stands in"}};
