@@ -68,8 +68,10 @@ private Q_SLOTS:
         writeTestFile(m_dir, u"skips"_qs,
                       edited(Language, "COUNT=2\nQ0", "COUNT=2\nSKIP=No preference\nQ0"));
         writeTestFile(m_dir, u"esc\x1b[2J"_qs, Language);
-        writeTestFile(m_dir, u"many"_qs,
-                      edited(Language, "NEW=&New\n", "NEW=&New\n" + QByteArray("new=x\n").repeated(210)));
+        writeTestFile(m_dir, u"named"_qs,
+                      edited(Language, "ENGINE0=Alpha", "ENGINE0=Al\x1b]0;t\x07pha"));
+        const QByteArray repeats = QByteArray("new=x\n").repeated(210);
+        writeTestFile(m_dir, u"many"_qs, edited(Language, "NEW=&New\n", "NEW=&New\n" + repeats));
         QCOMPARE(mkfifo(QFile::encodeName(m_dir.filePath(u"pipe"_qs)).constData(), 0600), 0);
         QFile huge(m_dir.filePath(u"huge"_qs));
         QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(MaxProfileFileSize + 1));
@@ -151,6 +153,10 @@ private Q_SLOTS:
                                          << QList<E>{{Kind::Warning, "[MENUS]", "[MENU]?"}};
         QTest::newRow("repeated section") << L + "[menu]\nFILE=x\n"
                                           << QList<E>{{Kind::Warning, "[menu]", "line 30"}};
+        QByteArray crlf = L;
+        QTest::newRow("repeated key, CRLF line ends")
+            << edited(crlf.replace("\n", "\r\n"), "NEW=&New\r\n", "NEW=&New\r\nnew=x\r\n")
+            << QList<E>{{Kind::Warning, "new=x", "new repeats"}};
         QTest::newRow("repeated key") << edited(L, "NEW=&New\n", "NEW=&New\nnew=x\n")
                                       << QList<E>{{Kind::Warning, "new=x", "new"}};
         QTest::newRow("key without equals sign")
@@ -204,6 +210,15 @@ private Q_SLOTS:
         QTest::newRow("low contrast")
             << edited(Skin, "LIST_FORECOLOR=16777215", "LIST_FORECOLOR=3355443")
             << QList<E>{{Kind::Warning, "LIST_FORECOLOR", "1.66:1"}};
+        // The program draws an unusable foreground colour white.
+        QTest::newRow("foreground out of range on white")
+            << edited(edited(Skin, "LIST_BACKCOLOR=0", "LIST_BACKCOLOR=16777215"),
+                      "LIST_FORECOLOR=16777215", "LIST_FORECOLOR=-5")
+            << QList<E>{{Kind::Warning, "LIST_FORECOLOR", "\"-5\""},
+                        {Kind::Warning, "LIST_FORECOLOR", "1.00:1"}};
+        QTest::newRow("foreground out of range on black")
+            << edited(Skin, "LIST_FORECOLOR=16777215", "LIST_FORECOLOR=16777216")
+            << QList<E>{{Kind::Warning, "LIST_FORECOLOR", "16777216"}};
         QTest::newRow("font standing in")
             << edited(Skin, "EXPL_FONTNM=Sans", "EXPL_FONTNM=Missing")
             << QList<E>{{Kind::Note, "EXPL_FONTNM", "\"Sans\" stands in"}};
@@ -252,6 +267,9 @@ private Q_SLOTS:
             << QStringList{u"@pipe"_qs} << 1 << u"@pipe: error: is no regular file"_qs;
         QTest::newRow("control characters in a path")
             << QStringList{u"@esc\x1b[2J"_qs} << 0 << u"@esc\\x1b[2J: language file: 0 errors"_qs;
+        QTest::newRow("fairness report escapes names")
+            << QStringList{u"--fairness"_qs, u"@named"_qs} << 0
+            << u"   Al\\x1b]0;t\\x07pha\n"_qs;
         QTest::newRow("findings beyond the 200 shown")
             << QStringList{u"@many"_qs} << 0 << u"@many: 10 more findings not shown"_qs;
         QTest::newRow("file beyond the size the program reads")

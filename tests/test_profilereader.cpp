@@ -2,13 +2,18 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "config/filenames.h"
+#include "config/printabletext.h"
 #include "config/profilereader.h"
+#include "config/textencoding.h"
 #include "config/snapshotcache.h"
 #include "testfiles.h"
 
 #include <QTest>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using zv::ReadIniValue;
 
@@ -66,6 +71,12 @@ private Q_SLOTS:
             QByteArray("\xFF\xFE[\0S\0]\0\n\0K\0=\0\xE4\0\n\0", 18), "S", "K", "ä");
         row("UTF-16BE with byte-order mark",
             QByteArray("\xFE\xFF\0[\0S\0]\0\n\0K\0=\0\xE4\0\n", 18), "S", "K", "ä");
+        QTest::newRow("value of 999 characters whole")
+            << "[S]\nK=" + QByteArray(998, 'v') + "w\n" << u"S"_qs << u"K"_qs
+            << QString(998, u'v') + u'w';
+        row("overlong NUL makes the file 1252", "[S]\nK=a\xC0\x80\n", "S", "K", "aÀ€");
+        row("overlong three bytes make the file 1252", "[S]\nK=\xE0\x80\x80\n", "S", "K",
+            "à€€");
         QTest::newRow("values cut to 999 characters") << "[S]\nK=" + QByteArray(1000, 'v')
                                                       << u"S"_qs << u"K"_qs << QString(999, u'v');
         row("non-ASCII names ignore case", "[\xC3\x9C" "BER]\nK=1\n", "über",
@@ -120,6 +131,43 @@ private Q_SLOTS:
         QCOMPARE(zv::currentSnapshot(path)->value(u"S", u"K", {}), u"c"_qs);
         QVERIFY(QFile::remove(path));
         QCOMPARE(zv::currentSnapshot(path)->value(u"S", u"K", u"gone"_qs), u"gone"_qs);
+    }
+
+    void utf8Validity_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("ASCII") << QByteArray("plain") << true;
+        QTest::newRow("two, three and four bytes")
+            << QByteArray("\xC3\xA4\xE2\x82\xAC\xF0\x9F\x98\x80") << true;
+        QTest::newRow("overlong NUL") << QByteArray("\xC0\x80") << false;
+        QTest::newRow("overlong three bytes") << QByteArray("\xE0\x80\x80") << false;
+        QTest::newRow("overlong four bytes") << QByteArray("\xF0\x8F\xBF\xBF") << false;
+        QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") << false;
+        QTest::newRow("beyond U+10FFFF") << QByteArray("\xF4\x90\x80\x80") << false;
+        QTest::newRow("cut short after ASCII run") << QByteArray("abcdefgh\xC3") << false;
+        QTest::newRow("stray continuation byte") << QByteArray("a\x80") << false;
+    }
+
+    void utf8Validity()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, valid);
+        QCOMPARE(zv::isValidUtf8(bytes), valid);
+    }
+
+    // A name that is not UTF-8 opens, and shows its odd byte escaped.
+    void fileNameAsBytes()
+    {
+        const QByteArray name = QFile::encodeName(m_dir.path()) + "/caf\xE9.ini";
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        QVERIFY(fd >= 0);
+        QVERIFY(::write(fd, "[S]\nK=v\n", 8) == 8);
+        ::close(fd);
+        const QString path = zv::fileNameFromBytes(name);
+        QCOMPARE(zv::fileNameBytes(path), name);
+        QCOMPARE(ReadIniValue(u"S"_qs, u"K"_qs, u"fallback"_qs, path), u"v"_qs);
+        QVERIFY(zv::printable(path).endsWith(u"/caf\\xe9.ini"_qs));
     }
 
 private:

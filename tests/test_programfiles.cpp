@@ -108,11 +108,11 @@ private Q_SLOTS:
             << QStringList{de_cfg, light, deHelp} << 2 << true << QStringList();
         QTest::newRow("a code cannot leave its folder")
             << QStringList{u".."_qs, u"..\\dark"_qs, QString()}
-            << Shipped + QStringList{P + u"zv.cfg"_qs} << en << false
+            << Shipped + QStringList{P + u"zv.cfg"_qs, D + u"zv.cfg"_qs} << en << false
             << QStringList{P + u"zv.cfg"_qs, light, help} << 2 << true << QStringList();
         QTest::newRow("a skin name cannot leave its folder")
             << QStringList{QString(), u".."_qs, QString()}
-            << Shipped + QStringList{P + u"skin.cfg"_qs} << en << false
+            << Shipped + QStringList{P + u"skin.cfg"_qs, D + u"skin.cfg"_qs} << en << false
             << QStringList{en_cfg, P + u"skin.cfg"_qs, help} << 1 << false << QStringList();
         QTest::newRow("unusable files are passed over and reported")
             << none << own + QStringList{P + u"zv.cfg"_qs} << de << true
@@ -283,6 +283,9 @@ private Q_SLOTS:
                                     "License GPLv3\\+: .*\n.*\n.*NO WARRANTY.*\n$"_qs << 0;
         QTest::newRow("unknown option") << u"--help --colour=red"_qs << R::UsageError << none
                                         << u"^zorvane: Unknown option 'colour'.\n"_qs << 2;
+        QTest::newRow("control characters in an option")
+            << u"--colour\x1b]0;t\x07"_qs << R::UsageError << none
+            << u"^zorvane: Unknown option 'colour\\\\x1b]0;t\\\\x07'.\n"_qs << 2;
         QTest::newRow("missing value")
             << u"--skin"_qs << R::UsageError << none << u"Missing value after '--skin'"_qs << 2;
         QTest::newRow("checker options without --check")
