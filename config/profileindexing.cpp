@@ -94,9 +94,8 @@ public:
             return std::nullopt;
         FoldedName name;
         name.fold(whole);
-        const QByteArrayView trimmed = trimmedProfileText(name.m_folded);
-        name.m_folded = name.m_folded.sliced(trimmed.data() - name.m_folded.constData(),
-                                             trimmed.size());
+        // A copy: a view of an empty name need not point into the name at all.
+        name.m_folded = trimmedProfileText(name.m_folded).toByteArray();
         return name;
     }
 
