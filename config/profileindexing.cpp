@@ -21,6 +21,10 @@
 #include <QHashFunctions>
 #include <QRandomGenerator>
 
+#include <array>
+#include <type_traits>
+#include <cstring>
+
 namespace zv {
 
 namespace {
@@ -65,9 +69,16 @@ bool isAscii(QByteArrayView s)
     return true;
 }
 
-char lowerAscii(char c)
+constexpr std::array<unsigned char, 256> LowerCase = [] {
+    std::array<unsigned char, 256> table{};
+    for (int c = 0; c < 256; ++c)
+        table[std::size_t(c)] = static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+    return table;
+}();
+
+unsigned char lowered(unsigned char c)
 {
-    return c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c;
+    return LowerCase[c];
 }
 
 // A name as names are compared: letter case folded, as UTF-8 bytes. ASCII
@@ -89,41 +100,65 @@ public:
     // holding half a surrogate pair).
     static std::optional<FoldedName> asked(QAnyStringView text)
     {
-        const QString whole = text.toString();
-        if (!QStringView(whole).isValidUtf16())
-            return std::nullopt;
         FoldedName name;
-        name.fold(whole);
+        // Nearly every name asked for is ASCII, most of them Latin-1 text.
+        const bool ascii = text.visit([&name](auto view) {
+            name.m_folded.resize(view.size());
+            for (qsizetype i = 0; i < view.size(); ++i) {
+                const auto c = view[i];
+                char16_t unit;
+                if constexpr (std::is_integral_v<decltype(c)>)
+                    unit = static_cast<unsigned char>(c);
+                else
+                    unit = c.unicode();
+                if (unit >= 0x80)
+                    return false;
+                name.m_folded[i] = char(lowered(static_cast<unsigned char>(unit)));
+            }
+            return true;
+        });
+        if (!ascii) {
+            const QString whole = text.toString();
+            if (!QStringView(whole).isValidUtf16())
+                return std::nullopt;
+            name.fold(whole);
+        }
         // A copy: a view of an empty name need not point into the name at all.
         name.m_folded = trimmedProfileText(name.m_folded).toByteArray();
         return name;
     }
 
-    qsizetype size() const { return m_inPlace ? m_inPlace->size() : m_folded.size(); }
-    char at(qsizetype i) const { return m_inPlace ? lowerAscii((*m_inPlace)[i]) : m_folded[i]; }
-
-    // Within a scope: the section a key belongs to.
+    // Within a scope: the section a key belongs to. Seven bytes make one
+    // coefficient, each lowered through a table, as a comparison per byte
+    // costs much in the fuzzing builds.
     std::size_t hash(std::uint32_t scope) const
     {
+        const QByteArrayView bytes = view();
         std::uint64_t h = scope;
-        const qsizetype n = size();
-        for (qsizetype i = 0; i < n; i += 7) {
-            std::uint64_t chunk = 0;
-            for (qsizetype j = i; j < std::min(n, i + 7); ++j)
-                chunk = chunk << 8 | std::uint8_t(at(j));
-            h = hornerStep(h, chunk);
+        for (qsizetype i = 0; i < bytes.size(); i += 7) {
+            unsigned char chunk[8] = {};
+            const qsizetype count = std::min<qsizetype>(7, bytes.size() - i);
+            std::memcpy(chunk, bytes.data() + i, std::size_t(count));
+            for (unsigned char &c : chunk)
+                c = lowered(c);
+            std::uint64_t coefficient;
+            std::memcpy(&coefficient, chunk, sizeof coefficient);
+            h = hornerStep(h, coefficient & 0x00FFFFFFFFFFFFFFull);
         }
-        h = hornerStep(h, std::uint64_t(n));
+        h = hornerStep(h, std::uint64_t(bytes.size()));
         h *= runKey().mix;
         return std::size_t(h ^ (h >> 32));
     }
 
     friend bool operator==(const FoldedName &a, const FoldedName &b)
     {
-        if (a.size() != b.size())
+        const QByteArrayView x = a.view();
+        const QByteArrayView y = b.view();
+        if (x.size() != y.size())
             return false;
-        for (qsizetype i = 0; i < a.size(); ++i) {
-            if (a.at(i) != b.at(i))
+        for (qsizetype i = 0; i < x.size(); ++i) {
+            const auto c = static_cast<unsigned char>(x[i]);
+            if (lowered(c) != lowered(static_cast<unsigned char>(y[i])))
                 return false;
         }
         return true;
@@ -131,6 +166,10 @@ public:
 
 private:
     FoldedName() = default;
+
+    // The name's bytes, ASCII letters in either case: folded text has none
+    // in upper case, and names in place are ASCII.
+    QByteArrayView view() const { return m_inPlace ? *m_inPlace : QByteArrayView(m_folded); }
 
     void fold(const QString &text) { m_folded = text.toCaseFolded().toUtf8(); }
 

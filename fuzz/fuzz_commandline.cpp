@@ -29,8 +29,11 @@ namespace {
 
 bool holdsControl(const QString &text)
 {
-    for (QChar c : text) {
-        if (c != u'\n' && (c.category() == QChar::Other_Control || c.isSurrogate()))
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i; // a character beyond U+FFFF
+        else if (c != u'\n' && (c.category() == QChar::Other_Control || c.isSurrogate()))
             return true;
     }
     return false;
