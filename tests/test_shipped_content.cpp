@@ -303,7 +303,7 @@ private Q_SLOTS:
         const int n = tables.questions();
         for (const QString &answers :
              {u"Y"_qs.repeated(n), u"N"_qs.repeated(n), u"YN"_qs.repeated(n).left(n),
-              u"NY"_qs.repeated(n).left(n), u"YYNNNNNNNYNY"_qs.left(n)}) {
+              u"NY"_qs.repeated(n).left(n), u"YYNNNNNNNYNYYNNY"_qs.left(n)}) {
             zv::ScoreTables scores;
             zv::ResetScores(scores, tables);
             zv::GivenAnswers given{};

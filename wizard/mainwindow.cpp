@@ -61,7 +61,12 @@ frmZVS::frmZVS(ProgramServices services, QWidget *parent)
                                   }));
 }
 
-frmZVS::~frmZVS() = default;
+frmZVS::~frmZVS()
+{
+    // The application outlives the window: no focus change may reach it while
+    // its widgets are torn down.
+    disconnect(qApp, nullptr, this, nullptr);
+}
 
 void frmZVS::connectControls()
 {
