@@ -35,8 +35,10 @@ struct Expected
     QString names;
 };
 
-int lineStarting(const QByteArray &file, const QByteArray &start)
+// CR LF and a lone CR each end one line, as in the program's reader.
+int lineStarting(QByteArray file, const QByteArray &start)
 {
+    file.replace("\r\n", "\n").replace('\r', '\n');
     const qsizetype at = ('\n' + file).indexOf('\n' + start);
     if (at < 0)
         qFatal("no line starts with %s", start.constData());
@@ -156,6 +158,10 @@ private Q_SLOTS:
         QByteArray crlf = L;
         QTest::newRow("repeated key, CRLF line ends")
             << edited(crlf.replace("\n", "\r\n"), "NEW=&New\r\n", "NEW=&New\r\nnew=x\r\n")
+            << QList<E>{{Kind::Warning, "new=x", "new repeats"}};
+        QByteArray cr = L;
+        QTest::newRow("repeated key, CR line ends")
+            << edited(cr.replace('\n', '\r'), "NEW=&New\r", "NEW=&New\rnew=x\r")
             << QList<E>{{Kind::Warning, "new=x", "new repeats"}};
         QTest::newRow("repeated key") << edited(L, "NEW=&New\n", "NEW=&New\nnew=x\n")
                                       << QList<E>{{Kind::Warning, "new=x", "new"}};

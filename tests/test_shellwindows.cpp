@@ -8,6 +8,7 @@
 #include "config/programtexts.h"
 #include "shell/aboutwindow.h"
 #include "shell/colorschemewatch.h"
+#include "shell/messagebox.h"
 #include "shell/programfiles.h"
 #include "shell/qtcatalogue.h"
 #include "testprogram.h"
@@ -306,6 +307,28 @@ private Q_SLOTS:
                                                                "\nFAILURE.CHECKFILE "_qs + language,
                                           u"FAILURE.NOTADDRESS nowhere"_qs,
                                           u"FAILURE.NOBROWSER "_qs + page}));
+    }
+
+    // Text from a file shows in a failure box as it stands, never as markup.
+    void failureBoxShowsPlainText()
+    {
+        const QString text = u"<b>x</b> <img src=\"y.png\">"_qs;
+        QString shown;
+        QTimer::singleShot(0, [&shown] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                shown = box->textFormat() == Qt::PlainText ? box->text() : u"markup"_qs;
+                box->done(0);
+            }
+        });
+        QTimer guard;  // ends a box the first timer missed
+        guard.setSingleShot(true);
+        connect(&guard, &QTimer::timeout, [] {
+            if (QWidget *open = QApplication::activeModalWidget())
+                open->close();
+        });
+        guard.start(5000);
+        showFailureBox(nullptr, text);
+        QCOMPARE(shown, text);
     }
 
     // Qt's own texts in the language file's language; the layout stays left
