@@ -211,8 +211,8 @@ private Q_SLOTS:
         QTest::newRow("tie at the top names the others")
             << u"nYn"_qs << 1 << u"Gamma"_qs
             << u"Pro:\nPrivate\n\nLevel with:\nAlpha\n\n<b>Gamma</b>  &amp; co"_qs;
-        QTest::newRow("before any answer: nothing spoken, the date shown")
-            << u"n"_qs << 1 << u"Beta"_qs << QString();
+        QTest::newRow("before any answer: date only") << u"n"_qs << 1 << u"Beta"_qs << QString();
+        QTest::newRow("File > New forgets all") << u"nYnNnR"_qs << 1 << u"Beta"_qs << QString();
         const QString alphaFacts = u"\n\nAlpha runs its own index.\n\nFacts of <2026>"_qs;
         // Alpha 2 x 1 + 0.5 over 3, Gamma 2 over 3, Beta -3 over 3.
         QTest::newRow("weighted answer marked")
@@ -375,7 +375,7 @@ private:
     void clickNext() { QTest::mouseClick(control<QPushButton>("cmdNext"), Qt::LeftButton); }
 
     // n: Next; Y, N, S: choose an option; W: tick the weight box; B: Back;
-    // L: Alt+Left.
+    // L: Alt+Left; R: File > New.
     void play(const QString &actions)
     {
         for (const QChar action : actions) {
@@ -387,6 +387,7 @@ private:
             case u'W': clickBox(control<QCheckBox>("chkImportant")); break;
             case u'B': QTest::mouseClick(control<QPushButton>("cmdBack"), Qt::LeftButton); break;
             case u'L': pressInActiveWindow(Qt::Key_Left, Qt::AltModifier); break;
+            case u'R': m_program->trigger("fmnuNew"); break;
             }
         }
     }
